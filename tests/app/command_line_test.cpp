@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/command_line.h"
+
+#include "tests/core/param_names.h"
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+using namespace cylindra;
+
+namespace {
+
+struct Outcome {
+    int code;
+    std::string out, err;
+};
+
+Outcome run(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int code = run_text_command(parse_command_line(args), out, err);
+    return {code, out.str(), err.str()};
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        out.push_back(line);
+    }
+    return out;
+}
+
+TEST(ReportCommand, PrintsTheStartUpDesignInFeetAndInches) {
+    const Outcome r = run({"--report"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.err, "");
+    const auto l = lines(r.out);
+    ASSERT_EQ(l.size(), 14u);
+    EXPECT_EQ(l[0], "Gross Volume  280 litres");
+    EXPECT_EQ(l[1], "Estimated weight  101 lbs");
+    EXPECT_EQ(l[2], "Total height 4' 10 7/8 inches");
+    EXPECT_EQ(l[3], "Cut Sonotube to  3' 10 7/16 inches");
+    EXPECT_EQ(l[4], "Effective length of port 2' 5 1/2 inches");
+    EXPECT_EQ(l[5], "Clearance required to tilt into upright position 5' 3 3/8 inches");
+    EXPECT_EQ(l[6], "Driver will fit into bottom endcap with at least 1 inch between basket and "
+                    "Sonotube wall");
+    EXPECT_EQ(l[8], "Port has sufficient clearance between intake and driver (10 1/4 inches)");
+}
+
+TEST(ReportCommand, FollowsUnitsAndSolveMode) {
+    const auto l = lines(run({"--report", "--units", "metric", "--solve", "volume"}).out);
+    ASSERT_GE(l.size(), 6u);
+    EXPECT_EQ(l[0], "Gross Volume  291 litres");
+    EXPECT_EQ(l[3], "Cut Sonotube to   1225 mm");
+    EXPECT_EQ(l[4], "Effective length of port  758.5 mm");
+    EXPECT_EQ(lines(run({"--units", "metric-cm", "--report"}).out)[2], "Total height  149.5 cm");
+}
+
+struct Refused {
+    const char* name;
+    std::vector<std::string> args;
+};
+
+class BadArguments : public testing::TestWithParam<Refused> {};
+
+TEST_P(BadArguments, AreRefusedWithExitCodeTwo) {
+    const Outcome r = run(GetParam().args);
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("cylindra: "), std::string::npos);
+    EXPECT_NE(r.err.find("Usage:"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, BadArguments,
+    testing::Values(Refused{"UnknownOption", {"--reprot"}},
+                    Refused{"UnknownUnit", {"--report", "--units", "furlongs"}},
+                    Refused{"UnitWordIsCaseSensitive", {"--report", "--units", "Metric"}},
+                    Refused{"MissingValue", {"--report", "--units"}},
+                    Refused{"UnknownPair", {"--report", "--solve", "width"}},
+                    Refused{"OptionsWithoutReport", {"--units", "metric"}}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(HelpCommand, SaysHowToUseIt) {
+    const Outcome r = run({"--help"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_NE(r.out.find("--report"), std::string::npos);
+    EXPECT_NE(r.out.find("decimalinches"), std::string::npos);
+}
+
+} // namespace

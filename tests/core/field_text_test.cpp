@@ -1,0 +1,165 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/field_text.h"
+
+#include "core/fields.h"
+
+#include "tests/core/param_names.h"
+#include <gtest/gtest.h>
+
+using namespace cylindra;
+
+namespace {
+
+const FieldSpec& field(std::string_view name) {
+    return kFields[*field_index(name)];
+}
+
+constexpr DisplayUnits kMm{LengthUnit::metric, false};
+constexpr DisplayUnits kCm{LengthUnit::metric_cm, false};
+constexpr DisplayUnits kFtIn{LengthUnit::inches, false};
+constexpr DisplayUnits kFtInLitres{LengthUnit::inches, true};
+constexpr DisplayUnits kDecIn{LengthUnit::decimalinches, false};
+
+struct Populated {
+    const char* name;
+    const char* field;
+    double value;
+    DisplayUnits units;
+    const char* text;
+};
+
+class Populate : public testing::TestWithParam<Populated> {};
+
+TEST_P(Populate, ShowsTheValueInTheLiveUnit) {
+    const Populated& p = GetParam();
+    EXPECT_EQ(field_text(field(p.field), p.value, p.units), p.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Populate,
+    testing::Values(Populated{"MetricRoundsHalfUp", "tubheight", 1262.5, kMm, "1263"},
+                    Populated{"MetricWhole", "tubid", 12.6, kMm, "13"},
+                    Populated{"CentimetresOneDecimal", "tubheight", 1263, kCm, "126.3"},
+                    Populated{"CentimetresWhole", "topcoverdia", 600, kCm, "60"},
+                    Populated{"CentimetresFromWholeMm", "tubid", 559.4, kCm, "55.9"},
+                    Populated{"Fractional", "tubheight", 1263, kFtIn, "4' 1 3/4"},
+                    Populated{"DecimalKeepsLeadingBlank", "tubheight", 1263, kDecIn, " 49.72"},
+                    Populated{"DriverDiameter", "dia", 318, kFtIn, "1' 1/2"},
+                    Populated{"VolumeLitresInMetric", "workvol", 259.949, kMm, "259.949"},
+                    Populated{"VolumeCubicFeetCut", "workvol", 260, kFtIn, "9.18"},
+                    Populated{"VolumeKeptInLitres", "workvol", 260, kFtInLitres, "260"},
+                    Populated{"TypedCubicFeetShowsAsTyped", "workvol", 0.29 / kCubicFeetPerLitre,
+                              kDecIn, ".29"},
+                    Populated{"TypedCubicFeetNineEighteen", "workvol", 9.18 / kCubicFeetPerLitre,
+                              kFtIn, "9.18"},
+                    Populated{"DriverVolumeCubicFeet", "vol", 4.5, kFtIn, ".15"},
+                    Populated{"MassKilograms", "mass", 10, kCm, "10"},
+                    Populated{"MassPounds", "mass", 10, kFtIn, "22"},
+                    Populated{"TuningHasLeadingBlank", "ftune", 15.6, kFtIn, " 15.6"},
+                    Populated{"PortsHaveNone", "numports", 1.5, kMm, "1.5"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(Populate, EveryTypedTwoDecimalCubicFeetValueShowsAsTyped) {
+    for (int hundredths = 0; hundredths <= 100000; ++hundredths) {
+        const double typed = hundredths / 100.0;
+        const auto stored = read_field(field("workvol"), std::to_string(typed), kFtIn).value;
+        ASSERT_TRUE(stored);
+        ASSERT_EQ(cubic_feet_cut(*stored), typed) << typed;
+    }
+}
+
+struct Validated {
+    const char* name;
+    const char* field;
+    const char* text;
+    DisplayUnits units;
+    double value;
+};
+
+class Validate : public testing::TestWithParam<Validated> {};
+
+TEST_P(Validate, ReadsTheTextIntoTheInternalUnit) {
+    const Validated& v = GetParam();
+    const FieldReading r = read_field(field(v.field), v.text, v.units);
+    EXPECT_EQ(r.error, "");
+    ASSERT_TRUE(r.value);
+    EXPECT_NEAR(*r.value, v.value, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Validate,
+    testing::Values(Validated{"Millimetres", "tubheight", "12.6", kMm, 12.6},
+                    Validated{"Centimetres", "tubheight", "55.94", kCm, 559.4},
+                    Validated{"NegativeStoresMagnitude", "tubid", "-559", kMm, 559},
+                    Validated{"NoNumberIsZero", "tubid", "abc", kMm, 0},
+                    Validated{"FeetInches", "tubheight", "1' 6 3/8", kFtIn, 466.725},
+                    Validated{"DecimalInchesTakeFractions", "portid", "6 1/2", kDecIn, 165.1},
+                    Validated{"CubicFeet", "workvol", "9.18", kFtIn, 9.18 / kCubicFeetPerLitre},
+                    Validated{"LitresKept", "workvol", "9.18", kFtInLitres, 9.18},
+                    Validated{"LitresInMetricWhateverTheBox", "vol", "4.5", kCm, 4.5},
+                    Validated{"Pounds", "mass", "22", kDecIn, 10},
+                    Validated{"TuningWithUnit", "ftune", "15.6Hz", kFtIn, 15.6},
+                    Validated{"EmptyTuning", "ftune", "", kMm, 0},
+                    Validated{"FractionalPorts", "numports", "1.5", kFtIn, 1.5}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(Validate, RejectedInchTextGivesZeroAndTheReason) {
+    const FieldReading r = read_field(field("topgap"), "1/32", kFtIn);
+    ASSERT_TRUE(r.value);
+    EXPECT_EQ(*r.value, 0);
+    EXPECT_EQ(format_message("topgap", r.error),
+              "topgap field contains incorrect format: - Allowable fractions are 1/2 1/4 1/8 1/16");
+}
+
+TEST(Validate, NumbersTooLargeForADesignKeepThePreviousValue) {
+    for (const char* text : {"1e999", "1e13", "-1e300"}) {
+        for (const FieldSpec& f : kFields) {
+            EXPECT_FALSE(read_field(f, text, kMm).value) << f.name << " " << text;
+        }
+    }
+    EXPECT_FALSE(read_field(field("tubid"), "999999999999", kCm).value);
+    EXPECT_EQ(read_field(field("tubid"), "99999999999999", kFtIn).error, "Number too large");
+}
+
+struct Generic {
+    const char* name;
+    DriverQuantity quantity;
+    double value;
+    DisplayUnits units;
+    const char* text;
+};
+
+class GenericLabel : public testing::TestWithParam<Generic> {};
+
+TEST_P(GenericLabel, ShowsTheGenericValueInTheUnit) {
+    const Generic& g = GetParam();
+    EXPECT_EQ(generic_value_text(g.quantity, g.value, g.units), g.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, GenericLabel,
+    testing::Values(Generic{"DiaMetric", DriverQuantity::dia, 216, kMm, " 216"},
+                    Generic{"DiaCentimetres", DriverQuantity::dia, 216, kCm, " 21.6"},
+                    Generic{"DepthCentimetres", DriverQuantity::depth, 100, kCm, " 10"},
+                    Generic{"DiaFractional", DriverQuantity::dia, 216, kFtIn, "8 1/2"},
+                    Generic{"DiaDecimal", DriverQuantity::dia, 216, kDecIn, " 8.5"},
+                    Generic{"VolumeCentimetresStaysLitres", DriverQuantity::vol, 2, kCm, " 2"},
+                    Generic{"VolumeCubicFeet8", DriverQuantity::vol, 2, kFtIn, " .07"},
+                    Generic{"VolumeCubicFeet18", DriverQuantity::vol, 6.5, kDecIn, " .22"},
+                    Generic{"VolumeLitresKept", DriverQuantity::vol, 6.5, kFtInLitres, " 6.5"},
+                    Generic{"MassPounds", DriverQuantity::mass, 16, kFtIn, " 35.2"},
+                    Generic{"MassKilograms", DriverQuantity::mass, 16, kCm, " 16"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(Fields, TableHoldsTwentySixFieldsNineteenWithEditFlags) {
+    int variant_a = 0;
+    for (const FieldSpec& f : kFields) {
+        variant_a += f.variant == Variant::A;
+    }
+    EXPECT_EQ(variant_a, 19);
+    EXPECT_EQ(field("tubheight").box, "Text5");
+    EXPECT_EQ(field("portlength").box, "Text10");
+    EXPECT_FALSE(field_index("nosuchfield"));
+}
+
+} // namespace
