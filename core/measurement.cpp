@@ -269,7 +269,11 @@ MeasureFormat format_measurement(double millimetres) {
     }
     const double inches = millimetres / kMillimetresPerInch;
     MeasureFormat out;
-    out.decimaltext = plain_number(std::floor(inches * 100 + 0.5) / 100);
+    // Beyond about 1e307 mm the hundredths overflow; such a length has no
+    // hundredths worth rounding.
+    const double hundredths = inches * 100;
+    out.decimaltext =
+        plain_number(std::isfinite(hundredths) ? std::floor(hundredths + 0.5) / 100 : inches);
     out.measureresult = fraction_text(inches);
     return out;
 }

@@ -12,6 +12,13 @@ std::string number_text(double value) {
         return "ERR"; // never reached by a finite design; no "inf" may show
     }
     value += 0.0; // folds -0 into +0
+    // The few doubles nearest the top of the range would round up, at 15
+    // digits, past it and could not be read back; they are written as the
+    // largest 15-digit number below.
+    constexpr double kLargestWritable = 1.79769313486231e308;
+    if (std::fabs(value) > kLargestWritable) {
+        value = std::copysign(kLargestWritable, value);
+    }
     char buf[40];
     const auto res =
         std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::general, 15);

@@ -137,6 +137,7 @@ TEST(Formatter, NumberFormRejectsWhatTheTextFormRejects) {
     EXPECT_EQ(format_measurement(-5.0).measureresult, "ERR");
     EXPECT_EQ(format_measurement(std::nan("")).decimaltext, "ERR");
     EXPECT_EQ(format_measurement(2.54e-5).decimaltext, " 0");
+    EXPECT_EQ(format_measurement(1e308).decimaltext, " 3.93700787401575E+306");
 }
 
 struct Shown {

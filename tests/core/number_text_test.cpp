@@ -82,6 +82,15 @@ TEST(Readings, NumbersBeyondADoubleAreReportedNotInfinite) {
     EXPECT_EQ(read_field_number("0." + std::string(400, '0') + "1e400"), 0.1);
 }
 
+TEST(Readings, LargestDoublesAreWrittenReadably) {
+    const double largest = std::numeric_limits<double>::max();
+    for (const double v : {largest, -largest, std::nextafter(largest, 0.0)}) {
+        const auto back = read_line_number(plain_number(v));
+        ASSERT_TRUE(back) << plain_number(v);
+        EXPECT_NEAR(*back, v, std::fabs(v) * 1e-14);
+    }
+}
+
 TEST(Readings, WrittenNumbersReadBackToFifteenDigits) {
     for (double v = 1e-7; v < 1e17; v *= 3.7) {
         for (const double value : {v, -v, v * 1.000000001}) {
