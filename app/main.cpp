@@ -1,14 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
+#include "ui/program.h"
+
+#include <QApplication>
 
 #include <iostream>
 
 int main(int argc, char** argv) {
     using namespace cylindra;
     const Command command = parse_command_line(std::vector<std::string>(argv + 1, argv + argc));
-    if (command.action == CommandAction::start_windows) {
-        std::cerr << "cylindra: the windows are not built yet; try --report or --help\n";
-        return 2;
+    if (command.action != CommandAction::start_windows) {
+        return run_text_command(command, std::cout, std::cerr);
     }
-    return run_text_command(command, std::cout, std::cerr);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Cylindra");
+    QApplication::setStyle("Fusion");
+    Program program;
+    program.start();
+    return QApplication::exec();
 }

@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QWidget>
+
+namespace cylindra::platform {
+
+namespace {
+
+MessageHandler& message_handler() {
+    static MessageHandler handler;
+    return handler;
+}
+
+ModalHandler& modal_handler() {
+    static ModalHandler handler;
+    return handler;
+}
+
+SavePathHandler& save_path_handler() {
+    static SavePathHandler handler;
+    return handler;
+}
+
+int real_message_box(QWidget* parent, const MessageRequest& r) {
+    QMessageBox box(parent);
+    box.setText(r.prompt);
+    box.setWindowTitle(r.title.isEmpty() ? QApplication::applicationName() : r.title);
+    switch (r.style) {
+    case MsgStyle::ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case MsgStyle::ok_information:
+        box.setIcon(QMessageBox::Information);
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case MsgStyle::yes_no_question:
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    }
+    const int pressed = box.exec();
+    return pressed == QMessageBox::Yes ? answer_yes
+           : pressed == QMessageBox::No ? answer_no
+                                        : answer_ok;
+}
+
+// Draws the window's picture onto the page, as large as fits.
+bool paint_window(QWidget* window, QPrinter& printer) {
+    const QPixmap picture = window->grab();
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return false;
+    }
+    const QRect page = painter.viewport();
+    QSize size = picture.size();
+    size.scale(page.size(), Qt::KeepAspectRatio);
+    painter.setViewport(page.x(), page.y(), size.width(), size.height());
+    painter.setWindow(picture.rect());
+    painter.drawPixmap(0, 0, picture);
+    return painter.end();
+}
+
+QString ask_pdf_path(QWidget* parent) {
+    if (save_path_handler()) {
+        return save_path_handler()(parent);
+    }
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileDialog::getSaveFileName(parent, QObject::tr("Save page as PDF"),
+                                        folder + "/" + parent->objectName() + ".pdf",
+                                        QObject::tr("PDF files (*.pdf)"));
+}
+
+void print_to_pdf(QWidget* window) {
+    const QString path = ask_pdf_path(window);
+    if (path.isEmpty()) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    if (!paint_window(window, printer)) {
+        message_box(window, QObject::tr("The page could not be saved as %1").arg(path),
+                    MsgStyle::ok_information);
+    }
+}
+
+} // namespace
+
+int message_box(QWidget* parent, const QString& prompt, MsgStyle style, const QString& title) {
+    const MessageRequest request{prompt, title, style};
+    if (message_handler()) {
+        return message_handler()(request);
+    }
+    return real_message_box(parent, request);
+}
+
+void set_message_handler(MessageHandler handler) { message_handler() = std::move(handler); }
+
+void show_modal(QDialog* dialog) {
+    if (modal_handler()) {
+        modal_handler()(dialog);
+        return;
+    }
+    dialog->exec();
+}
+
+void set_modal_handler(ModalHandler handler) { modal_handler() = std::move(handler); }
+
+void set_save_path_handler(SavePathHandler handler) { save_path_handler() = std::move(handler); }
+
+void place_window(QWidget* window, double top_fraction, double left_fraction) {
+    const QScreen* screen = window->screen() ? window->screen() : QApplication::primaryScreen();
+    if (!screen) {
+        return;
+    }
+    const QRect free = screen->availableGeometry();
+    const QSize size = window->frameGeometry().size().expandedTo(window->sizeHint());
+    window->move(free.x() + int((free.width() - size.width()) * left_fraction),
+                 free.y() + int((free.height() - size.height()) * top_fraction));
+}
+
+void print_form(QWidget* window) {
+    const int answer = message_box(window, "Print this form using current printer settings?",
+                                   MsgStyle::yes_no_question, "Would you like me to ...");
+    if (answer != answer_yes) {
+        return;
+    }
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        const int pdf = message_box(window,
+                                    "No printer is installed. Save the page as a PDF file "
+                                    "instead?",
+                                    MsgStyle::yes_no_question, "Print");
+        if (pdf == answer_yes) {
+            print_to_pdf(window);
+        }
+        return;
+    }
+    QPrinter printer(info, QPrinter::HighResolution);
+    if (!paint_window(window, printer)) {
+        message_box(window, "The page could not be printed on " + info.printerName(),
+                    MsgStyle::ok_information);
+    }
+}
+
+} // namespace cylindra::platform

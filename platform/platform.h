@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The thin layer over the toolkit's services that the windows need: message
+// boxes, modal showing, placing windows on the screen and printing a window.
+// Tests replace the message box and the modal loop through the hooks below,
+// so nothing ever waits for a person.
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QDialog;
+class QWidget;
+
+namespace cylindra::platform {
+
+// Message box styles and answers, with the numbers the program has always
+// used for them.
+enum class MsgStyle { ok = 0, yes_no_question = 36, ok_information = 64 };
+enum Answer { answer_ok = 1, answer_yes = 6, answer_no = 7 };
+
+struct MessageRequest {
+    QString prompt;
+    QString title; // empty: the program's default title
+    MsgStyle style = MsgStyle::ok;
+};
+
+// Shows a message box and returns the answer.
+int message_box(QWidget* parent, const QString& prompt, MsgStyle style = MsgStyle::ok,
+                const QString& title = {});
+
+// Tests answer message boxes themselves; an empty function restores the real
+// box.
+using MessageHandler = std::function<int(const MessageRequest&)>;
+void set_message_handler(MessageHandler handler);
+
+// Shows a dialog modal: returns once it has been hidden.
+void show_modal(QDialog* dialog);
+using ModalHandler = std::function<void(QDialog*)>;
+void set_modal_handler(ModalHandler handler);
+
+// Places a window at a fraction of the free space of its screen, as
+// top = (screen height - window height) * top_fraction.
+void place_window(QWidget* window, double top_fraction, double left_fraction);
+
+// Asks "Print this form using current printer settings?" and, on Yes, prints
+// the window's picture on the default printer without a printer dialog.
+// Without a printer it says so and offers to save the page as a PDF.
+void print_form(QWidget* window);
+
+// Where the PDF goes when there is no printer; tests answer it themselves.
+using SavePathHandler = std::function<QString(QWidget* parent)>;
+void set_save_path_handler(SavePathHandler handler);
+
+} // namespace cylindra::platform

@@ -1,0 +1,277 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Form1.h"
+
+#include "diagrams.h"
+#include "frmDimensions.h"
+#include "frmDrivers.h"
+#include "frmPorts.h"
+#include "frmUnits.h"
+#include "frmWarnings.h"
+#include "look.h"
+#include "measurement_field.h"
+#include "platform/platform.h"
+#include "program.h"
+#include "widgets.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace cylindra {
+
+namespace {
+
+// Captions are as wide as their longest unit word, so the boxes of the
+// framed pairs and of the diameters line up in one column.
+int caption_width(const QWidget* w) {
+    QFont bold = w->font();
+    bold.setBold(true); // solved captions are bold
+    return QFontMetrics(bold).horizontalAdvance("Height from endcap to endcap (inches)") + 16;
+}
+
+// A frame without border holding two caption-and-box rows.
+QFrame* pair_frame(QWidget* parent, const char* name) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setFrameShape(QFrame::NoFrame);
+    auto* grid = new QGridLayout(frame);
+    grid->setContentsMargins(0, 0, 0, 0);
+    return frame;
+}
+
+void add_row(QWidget* frame, QLabel* caption, QLineEdit* box) {
+    auto* grid = static_cast<QGridLayout*>(frame->layout());
+    const int row = grid->rowCount();
+    caption->setMinimumWidth(caption_width(frame));
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(box, row, 1);
+}
+
+QRadioButton* solve_option(QWidget* parent, const char* name, const char* tip) {
+    auto* option = new QRadioButton(parent);
+    option->setObjectName(name);
+    option->setToolTip(tip);
+    return option;
+}
+
+} // namespace
+
+Form1::Form1(Program& program) : m_program(program) {
+    setObjectName("Form1");
+    look::grey_window(this);
+    auto* central = new QWidget(this);
+    auto* columns = new QHBoxLayout(central);
+    auto* left = new QVBoxLayout;
+    left->addWidget(build_inputs());
+    left->addSpacing(12);
+    left->addWidget(build_results());
+    left->addStretch();
+    auto* right = new QVBoxLayout;
+    m_diagram = new EnclosureDiagram(central);
+    m_diagram->setObjectName("Picture1");
+    right->addWidget(m_diagram, 1);
+    right->addWidget(build_driver_panel());
+    columns->addLayout(left);
+    columns->addSpacing(8);
+    columns->addLayout(right, 1);
+    setCentralWidget(central);
+    build_menu();
+}
+
+QWidget* Form1::build_inputs() {
+    auto* inputs = new QWidget(this);
+    auto* grid = new QGridLayout(inputs);
+    grid->setContentsMargins(0, 0, 0, 0);
+    m_frame3 = pair_frame(inputs, "Frame3");
+    add_row(m_frame3,
+            make_label(m_frame3, "lbl_workvol", "Effective Volume (litres)",
+                       "Volume left AFTER subtracting the space occupied by driver and ports. "
+                       "This is the volume used by WinISD"),
+            make_box(m_frame3, "txt_workvol", "260"));
+    add_row(m_frame3, make_label(m_frame3, "lbl_tune", "Tuning Frequency in Hz"),
+            make_box(m_frame3, "txt_ftune", "15.6"));
+    auto* diameters = pair_frame(inputs, "diameters");
+    add_row(diameters, make_label(diameters, "Label6", "Internal diameter of sonotube (mm)"),
+            make_box(diameters, "Text6", "559"));
+    add_row(diameters, make_label(diameters, "Label11", "Port Internal diameter (mm)"),
+            make_box(diameters, "Text11", "152"));
+    m_frame2 = pair_frame(inputs, "Frame2");
+    add_row(m_frame2,
+            make_label(m_frame2, "Label5", "Height from endcap to endcap (mm)",
+                       "Outside measurement as shown in drawing"),
+            make_box(m_frame2, "Text5", "1263"));
+    add_row(m_frame2,
+            make_label(m_frame2, "Label10", "Port length (mm)",
+                       "End to end measurement including flares, as shown in drawing"),
+            make_box(m_frame2, "Text10", "768"));
+    m_opt_vol = solve_option(inputs, "Opt_vol",
+                             "Option to solve for Working Volume and Tuning Frequency");
+    m_opt_height = solve_option(inputs, "Opt_height",
+                                "Option to solve for Height and Port Length");
+    grid->addWidget(m_frame3, 0, 0);
+    grid->addWidget(m_opt_vol, 0, 1);
+    grid->addWidget(diameters, 1, 0);
+    grid->addWidget(m_frame2, 2, 0);
+    grid->addWidget(m_opt_height, 2, 1);
+    grid->setVerticalSpacing(10);
+    connect(m_opt_vol, &QRadioButton::clicked, this,
+            [this] { select_solve_mode(SolveMode::opt_vol); });
+    connect(m_opt_height, &QRadioButton::clicked, this,
+            [this] { select_solve_mode(SolveMode::opt_height); });
+    return inputs;
+}
+
+QWidget* Form1::build_results() {
+    auto* results = new QWidget(this);
+    auto* column = new QVBoxLayout(results);
+    column->setContentsMargins(0, 0, 0, 0);
+    m_warnings = make_label(results, "lbl_warnings", "Display warnings",
+                            "Click label to access more results and checks");
+    m_warnings->setCursor(Qt::PointingHandCursor);
+    look::set_bold(m_warnings, true);
+    m_warnings->installEventFilter(this);
+    column->addWidget(m_warnings);
+    const char* lines[][3] = {
+        {"lbl_netvol", "Gross Volume is xxx litres",
+         "Internal volume BEFORE subtracting space occupied by driver or ports"},
+        {"lbl_weight", "Estimated weight xxx kg", ""},
+        {"lbl_totalheight", "Total height is xxx mm", ""},
+        {"lbl_sonolength", "Cut Sonotube to xxx mm", ""},
+        {"lbl_port_effectivelength", "Effective length of port is xxx mm",
+         "Acoustic length after adjustment for flares. This is the port length used by WinISD"},
+        {"lbl_tipping", "Clearance required to tilt into upright position is yyy mm",
+         "Measured diagonally through sub. The minimum ceiling height to allow sub to be "
+         "carried into room and stood up"}};
+    for (const auto& line : lines) {
+        column->addWidget(make_label(results, line[0], line[1], line[2]));
+    }
+    return results;
+}
+
+QGroupBox* Form1::build_driver_panel() {
+    m_frame6 = new QGroupBox(this);
+    m_frame6->setObjectName("Frame6");
+    m_frame6->installEventFilter(this);
+    auto* grid = new QGridLayout(m_frame6);
+    const char* rows[][4] = {
+        {"Label2", "Outside diameter (mm)", "Used to determine if driver will fit into endcap",
+         "lbl_dia"},
+        {"Label23", "Volume occupied (litres)", "Used to estimate Working volume", "lbl_vol"},
+        {"Label24", "Mounting Depth (mm)", "Used to determine port intake clearance",
+         "lbl_depth"},
+        {"Label18", "Weight (kg)", "Used to estimate total weight", "lbl_mass"}};
+    for (int r = 0; r < 4; ++r) {
+        grid->addWidget(make_label(m_frame6, rows[r][0], rows[r][1], rows[r][2]), r, 0);
+        auto* value = make_label(m_frame6, rows[r][3], "");
+        value->setMinimumWidth(fontMetrics().horizontalAdvance("00' 00 00/00") + 8);
+        look::set_bold(value, true);
+        grid->addWidget(value, r, 1);
+    }
+    return m_frame6;
+}
+
+void Form1::build_menu() {
+    auto* bar = menuBar();
+    const std::pair<const char*, const char*> items[] = {{"mnu_dimensions", "&Endcaps"},
+                                                         {"mnu_ports", "&Ports"},
+                                                         {"mnu_driver", "&Driver"},
+                                                         {"mnu_units", "&Units"},
+                                                         {"mnu_printmain", "&Print"}};
+    void (Form1::*commands[])() = {&Form1::open_endcaps, &Form1::open_ports, &Form1::open_driver,
+                                   &Form1::open_units, nullptr};
+    for (int i = 0; i < 5; ++i) {
+        QAction* action = bar->addAction(items[i].second);
+        action->setObjectName(items[i].first);
+        if (commands[i]) {
+            connect(action, &QAction::triggered, this, commands[i]);
+        } else {
+            connect(action, &QAction::triggered, this, [this] { platform::print_form(this); });
+        }
+    }
+}
+
+void Form1::open_endcaps() { platform::show_modal(&m_program.dimensions()); }
+
+void Form1::open_ports() {
+    platform::show_modal(&m_program.ports());
+    m_program.calculate_all();
+}
+
+void Form1::open_driver() { platform::show_modal(&m_program.drivers()); }
+
+void Form1::open_units() {
+    platform::show_modal(&m_program.units_dialog());
+    m_program.populateall();
+    m_program.resolve_driver_data();
+    m_program.calculate_all();
+}
+
+void Form1::open_warnings() { platform::show_modal(&m_program.warnings()); }
+
+bool Form1::solving_volume() const { return m_opt_vol->isChecked(); }
+
+void Form1::style_pairs(bool solve_volume) {
+    m_frame3->setEnabled(!solve_volume);
+    m_frame2->setEnabled(solve_volume);
+    const std::pair<const char*, bool> labels[] = {{"lbl_workvol", solve_volume},
+                                                   {"lbl_tune", solve_volume},
+                                                   {"Label5", !solve_volume},
+                                                   {"Label10", !solve_volume}};
+    for (const auto& [name, solved] : labels) {
+        auto* label = findChild<QLabel*>(name);
+        look::set_text_colour(label, look::rgb(solved ? colour::ruleblue : colour::black));
+        look::set_bold(label, solved);
+    }
+    for (const char* name : {"workvol", "ftune"}) {
+        m_program.field(name).set_solved_style(solve_volume);
+    }
+    for (const char* name : {"tubheight", "portlength"}) {
+        m_program.field(name).set_solved_style(!solve_volume);
+    }
+}
+
+void Form1::select_solve_mode(SolveMode mode) {
+    const bool volume = mode == SolveMode::opt_vol;
+    (volume ? m_opt_vol : m_opt_height)->setChecked(true);
+    style_pairs(volume);
+    m_program.design().solvemode = mode;
+    m_program.calculate_all();
+}
+
+void Form1::show_report(const Report& report) {
+    const ResultLabels& l = report.labels;
+    const std::pair<const char*, const std::string*> lines[] = {
+        {"lbl_netvol", &l.netvol},       {"lbl_port_effectivelength", &l.port_effectivelength},
+        {"lbl_sonolength", &l.sonolength}, {"lbl_totalheight", &l.totalheight},
+        {"lbl_tipping", &l.tipping},     {"lbl_weight", &l.weight}};
+    for (const auto& [name, text] : lines) {
+        findChild<QLabel*>(name)->setText(QString::fromStdString(*text));
+    }
+    look::set_text_colour(m_warnings, look::rgb(report.warnings_colour));
+    m_diagram->set_design(m_program.design(), m_program.driver_in_use());
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_frame6 && event->type() == QEvent::MouseButtonDblClick) {
+        open_driver();
+        return true;
+    }
+    if (watched == m_warnings && event->type() == QEvent::MouseButtonRelease) {
+        open_warnings();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    QApplication::quit();
+}
+
+} // namespace cylindra

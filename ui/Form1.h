@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window: the two input pairs with their solve options, the two
+// diameters, the warnings label and the six result lines on the left; the
+// section diagram and the driver summary on the right; the menu bar.
+#pragma once
+
+#include "core/calculation.h"
+
+#include <QMainWindow>
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace cylindra {
+
+class EnclosureDiagram;
+class Program;
+
+class Form1 : public QMainWindow {
+  public:
+    explicit Form1(Program& program);
+
+    // Selects a solve option as a click would, styling the pairs and
+    // recalculating.
+    void select_solve_mode(SolveMode mode);
+    bool solving_volume() const;
+
+    void show_report(const Report& report);
+    EnclosureDiagram* diagram() const { return m_diagram; }
+
+    // Menu commands, also reached from the driver summary and the warnings
+    // label.
+    void open_endcaps();
+    void open_ports();
+    void open_driver();
+    void open_units();
+    void open_warnings();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    QWidget* build_inputs();
+    QWidget* build_results();
+    QGroupBox* build_driver_panel();
+    void build_menu();
+    void style_pairs(bool solve_volume);
+
+    Program& m_program;
+    QFrame* m_frame2 = nullptr;
+    QFrame* m_frame3 = nullptr;
+    QRadioButton* m_opt_height = nullptr;
+    QRadioButton* m_opt_vol = nullptr;
+    QLabel* m_warnings = nullptr;
+    QGroupBox* m_frame6 = nullptr;
+    EnclosureDiagram* m_diagram = nullptr;
+};
+
+} // namespace cylindra

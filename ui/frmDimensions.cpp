@@ -1,0 +1,184 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frmDimensions.h"
+
+#include "diagrams.h"
+#include "look.h"
+#include "platform/platform.h"
+#include "program.h"
+#include "widgets.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace cylindra {
+
+namespace {
+
+struct FieldRow {
+    int row; // rows share a number when they share a place
+    const char* label;
+    const char* caption;
+    const char* tooltip;
+    const char* box;
+    const char* initial;
+};
+
+const char* const kHeight = "Used to determine height";
+const char* const kTipping = "Used to determine tipping clearance";
+const char* const kVolume = "Used to determine working volume";
+
+// Grouped with small gaps: cover plate, top endcap, bottom endcap, floor
+// plate, gaps. The grille row takes the cover thickness row's place.
+constexpr FieldRow kRows[] = {
+    {0, "Label16", "Top cover plate diameter (A)", kTipping, "txt_topcoverdia", "600"},
+    {1, "Label10", "Top cover plate thickness (B)",
+     "Used to determine height and tipping clearance", "txt_topcoverthickness", "19"},
+    {1, "Label4", "Height grille protrudes above top endcap", kHeight, "txt_grilleheight", "15"},
+    {3, "Label14", "Diameter of top endcap (C)", kTipping, "txt_topendcapdia", "600"},
+    {4, "Label11", "Thickness of exposed portion of top endcap (D)", kHeight,
+     "txt_topendcapexposedthickness", "19"},
+    {5, "Label15", "Total thickness of top endcap (E)", kVolume, "txt_topendcaptotalthickness",
+     "38"},
+    {7, "Label21", "Total thickness of bottom endcap (F)", kVolume,
+     "txt_bottomendcaptotalthickness", "38"},
+    {8, "Label19", "Thickness of exposed portion of bottom endcap (G)", kHeight,
+     "txt_bottomendcapexposedthickness", "19"},
+    {10, "Label22", "Floor plate thickness (H)", "Used to determine height and tipping clearance",
+     "txt_floorplatethickness", "19"},
+    {11, "Label17", "Floor plate diameter (I)", kTipping, "txt_floorplatedia", "600"},
+    {13, "Label3", "Gap between top cover plate and top endcap",
+     "Used to determine height, tipping clearance and port clearance", "txt_topgap", "160"},
+    {14, "Label20", "Gap between bottom endcap and floorplate",
+     "Used to determine height, tipping clearance and driver breathing room", "txt_bottomgap",
+     "80"},
+};
+
+} // namespace
+
+frmDimensions::frmDimensions(Program& program, QWidget* parent)
+    : QDialog(parent), m_program(program) {
+    setObjectName("frmDimensions");
+    setWindowTitle("Endcaps and Plates  ...place mouse over labels for more information");
+    look::grey_window(this);
+    build_options();
+    build_fields();
+}
+
+void frmDimensions::build_options() {
+    auto* column = new QVBoxLayout(this);
+    auto* covers = new QHBoxLayout;
+    const char* options[][3] = {
+        {"opt_cover", "Top cover plate fitted",
+         "Used to determine height, tipping clearance and port exit clearance"},
+        {"opt_grille", "Speaker grille used to cover port", kHeight},
+        {"opt_nocover", "No cover used on port", kHeight}};
+    for (int i = 0; i < 3; ++i) {
+        m_covers[i] = new QRadioButton(options[i][1], this);
+        m_covers[i]->setObjectName(options[i][0]);
+        m_covers[i]->setToolTip(options[i][2]);
+        covers->addWidget(m_covers[i]);
+        connect(m_covers[i], &QRadioButton::clicked, this,
+                [this, i] { cover_clicked(static_cast<CoverType>(i)); });
+    }
+    m_covers[0]->setChecked(true);
+    column->addLayout(covers);
+}
+
+void frmDimensions::build_fields() {
+    auto* body = new QHBoxLayout;
+    auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(4);
+    for (const FieldRow& r : kRows) {
+        grid->addWidget(make_label(this, r.label, r.caption, r.tooltip), r.row, 0);
+        grid->addWidget(make_box(this, r.box, r.initial, true), r.row, 1);
+    }
+    for (const int gap : {2, 6, 9, 12}) {
+        grid->setRowMinimumHeight(gap, 8);
+    }
+    findChild<QLabel*>("Label4")->hide();
+    findChild<QLineEdit*>("txt_grilleheight")->hide();
+    m_flush = new QCheckBox("Driver is flush mounted", this);
+    m_flush->setObjectName("Chk_flushmount");
+    m_flush->setToolTip("Flush mounted driver - Used to determine port intake clearance, driver "
+                        "breathing room and working volume - driver moved up by 20mm");
+    m_flush->setChecked(true);
+    connect(m_flush, &QCheckBox::clicked, this, &frmDimensions::flush_clicked);
+    grid->addWidget(m_flush, 15, 0, 1, 2);
+    body->addLayout(grid);
+    m_with_cover = new PartsDrawing(true, this);
+    m_with_cover->setObjectName("Picture1");
+    m_without_cover = new PartsDrawing(false, this);
+    m_without_cover->setObjectName("Picture2");
+    m_without_cover->hide();
+    auto* pictures = new QGridLayout;
+    pictures->addWidget(m_with_cover, 0, 0);
+    pictures->addWidget(m_without_cover, 0, 0);
+    body->addLayout(pictures, 1);
+    auto* column = static_cast<QVBoxLayout*>(layout());
+    column->addLayout(body);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    auto* print = make_button(this, "Command2", "&Print");
+    auto* ok = make_button(this, "Command1", "&OK");
+    buttons->addWidget(print);
+    buttons->addWidget(ok);
+    column->addLayout(buttons);
+    connect(print, &QPushButton::clicked, this, [this] { platform::print_form(this); });
+    connect(ok, &QPushButton::clicked, this, [this] {
+        m_program.calculate_all();
+        accept();
+    });
+}
+
+void frmDimensions::load() {
+    adjustSize();
+    platform::place_window(this, 0.4, 0.5);
+}
+
+void frmDimensions::select_cover(CoverType cover) {
+    m_covers[static_cast<int>(cover)]->setChecked(true);
+    cover_clicked(cover);
+}
+
+void frmDimensions::set_flush_mounted(bool flush) {
+    if (m_flush->isChecked() != flush) {
+        m_flush->setChecked(flush);
+        flush_clicked();
+    }
+}
+
+void frmDimensions::cover_clicked(CoverType cover) {
+    m_program.design().covertype = cover;
+    m_with_cover->setVisible(cover == CoverType::cover);
+    m_without_cover->setVisible(cover != CoverType::cover);
+    m_program.drawflares();
+}
+
+void frmDimensions::flush_clicked() {
+    m_program.design().drivermounting =
+        m_flush->isChecked() ? DriverMounting::flushmounted : DriverMounting::surfacemounted;
+    m_program.drawflares();
+}
+
+void frmDimensions::show_cover_rows(CoverType cover) {
+    const bool plate = cover == CoverType::cover, grille = cover == CoverType::grille;
+    const std::pair<const char*, bool> rows[] = {{"Label3", plate},
+                                                 {"txt_topgap", plate},
+                                                 {"Label4", grille},
+                                                 {"txt_grilleheight", grille},
+                                                 {"Label16", plate},
+                                                 {"txt_topcoverdia", plate},
+                                                 {"Label10", plate},
+                                                 {"txt_topcoverthickness", plate}};
+    for (const auto& [name, shown] : rows) {
+        findChild<QWidget*>(name)->setVisible(shown);
+    }
+}
+
+} // namespace cylindra

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The endcaps and plates dialog: twelve dimensions, what covers the port and
+// whether the driver is flush mounted, beside the lettered drawing.
+#pragma once
+
+#include "core/design.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QRadioButton;
+
+namespace cylindra {
+
+class PartsDrawing;
+class Program;
+
+class frmDimensions : public QDialog {
+  public:
+    frmDimensions(Program& program, QWidget* parent);
+    void load();
+
+    // Settings applied by the program run the same handlers as clicks.
+    void select_cover(CoverType cover);
+    void set_flush_mounted(bool flush);
+
+    // Shows the rows that apply to the selected cover: the cover plate's
+    // diameter, thickness and gap, or the grille's height, or none.
+    void show_cover_rows(CoverType cover);
+
+  private:
+    void build_fields();
+    void build_options();
+    void cover_clicked(CoverType cover);
+    void flush_clicked();
+
+    Program& m_program;
+    QRadioButton* m_covers[3] = {}; // indexed by CoverType
+    QCheckBox* m_flush = nullptr;
+    PartsDrawing* m_with_cover = nullptr;
+    PartsDrawing* m_without_cover = nullptr;
+};
+
+} // namespace cylindra

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The warnings dialog: one row per build check with a tick, a cross or an
+// exclamation mark, as the last calculation left them.
+#pragma once
+
+#include "core/calculation.h"
+
+#include <QDialog>
+
+class QLabel;
+
+namespace cylindra {
+
+class frmWarnings : public QDialog {
+  public:
+    explicit frmWarnings(QWidget* parent);
+    void load();
+    void show_checks(const Report& report);
+
+  private:
+    QLabel* m_rows[kCheckRows] = {};
+    QLabel* m_pictures[kCheckRows] = {};
+    QLabel* m_exclaim = nullptr;
+};
+
+// The status pictures, drawn once: tick, cross, exclamation mark and the
+// information mark of the two resonance rows.
+enum class StatusPicture { yes, no, exclaim, info };
+QPixmap status_picture(StatusPicture which);
+
+} // namespace cylindra

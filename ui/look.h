@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Colours, weights and backgrounds of controls. Everything goes through the
+// palette, for every colour group, so a disabled control keeps the colour the
+// program gave it and tests can read the colour back.
+#pragma once
+
+#include <QColor>
+
+#include <cstdint>
+
+class QWidget;
+class QPushButton;
+
+namespace cylindra::look {
+
+inline QColor rgb(std::uint32_t value) { return QColor::fromRgb(value); }
+
+void set_text_colour(QWidget* w, const QColor& colour);
+QColor text_colour(const QWidget* w);
+void set_base_colour(QWidget* w, const QColor& colour); // inside of a text box
+void set_bold(QWidget* w, bool bold);
+// The light grey of every window of the program.
+void grey_window(QWidget* w);
+// Buttons of the dialogs never take Enter away from the text boxes.
+void no_default(QPushButton* b);
+
+} // namespace cylindra::look

@@ -1,0 +1,178 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "program.h"
+
+#include "Form1.h"
+#include "diagrams.h"
+#include "frmDimensions.h"
+#include "frmDrivers.h"
+#include "frmPorts.h"
+#include "frmUnits.h"
+#include "frmWarnings.h"
+#include "look.h"
+#include "measurement_field.h"
+#include "platform/platform.h"
+
+#include "core/diagram.h"
+
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace cylindra {
+
+Program::Program() {
+    m_form1 = std::make_unique<Form1>(*this);
+    QWidget* parent = m_form1.get();
+    m_dimensions = new frmDimensions(*this, parent);
+    m_warnings = new frmWarnings(parent);
+    m_units_dialog = new frmUnits(*this, parent);
+    m_ports = new frmPorts(*this, parent);
+    m_drivers = new frmDrivers(*this, parent);
+    for (std::size_t i = 0; i < kFields.size(); ++i) {
+        auto* box = window_of(kFields[i].window)->findChild<QLineEdit*>(kFields[i].box.data());
+        m_fields[i] = new MeasurementField(*this, i, box);
+    }
+}
+
+Program::~Program() = default;
+
+QWidget* Program::window_of(Window w) {
+    switch (w) {
+    case Window::Form1: return m_form1.get();
+    case Window::frmDimensions: return m_dimensions;
+    case Window::frmPorts: return m_ports;
+    case Window::frmDrivers: return m_drivers;
+    }
+    return nullptr;
+}
+
+MeasurementField& Program::field(std::string_view name) { return *m_fields[*field_index(name)]; }
+
+void Program::start() {
+    m_form1->adjustSize();
+    platform::place_window(m_form1.get(), 0.4, 0.5);
+    // Every window exists before the Units dialog selects millimetres, since
+    // its choice rewrites captions in all of them.
+    m_dimensions->load();
+    m_warnings->load();
+    m_units_dialog->load();
+    m_ports->load();
+    m_drivers->load();
+    QCoreApplication::processEvents();
+    m_design.projectname = "default";
+    m_form1->setWindowTitle(QString::fromStdString("Cylindra V" + m_design.version + " - " +
+                                                   m_design.projectname));
+    m_form1->show();
+    apply_settings();
+    m_form1->select_solve_mode(m_design.solvemode);
+    calculate_all();
+}
+
+// Brings every window into line with the option words and driver of the
+// record, in the order the stored settings are applied: the typed values
+// are read while the unit is still millimetres, then the unit switches.
+void Program::apply_settings() {
+    for (const char* name : {"dia", "vol", "depth", "mass"}) {
+        field(name).populate();
+    }
+    m_loadingdriver = true;
+    m_drivers->select_source(m_design.drivermanual);
+    m_loadingdriver = false;
+    m_drivers->set_name(QString::fromStdString(m_design.drivername));
+    m_drivers->select_nominal(m_design.drivernominal);
+    if (!m_design.drivermanual) {
+        m_drivers->select_entry(m_design.driverindex);
+    }
+    validateall();
+    m_units_dialog->select_unit(m_design.storedlengthunit);
+    if (is_inch_unit(m_design.storedlengthunit)) {
+        m_units_dialog->set_litres_checked(m_design.storedvolumeunit == VolumeUnit::litres);
+    }
+    m_dimensions->select_cover(m_design.covertype);
+    m_dimensions->set_flush_mounted(m_design.flush_mounted());
+    m_ports->set_exit_flared(m_design.exit_flared());
+    m_ports->set_intake_flared(m_design.intake_flared());
+    m_ports->select_material(m_design.portmaterial);
+    drawflares();
+    populateall();
+    resolve_driver_data();
+}
+
+void Program::calculate_all() {
+    m_report = cylindra::calculate_all(m_design, m_driver, m_units, m_report.results);
+    m_report.solved.apply_to(m_design);
+    if (m_report.solved.mode == SolveMode::opt_vol) {
+        field("workvol").populate();
+        field("ftune").populate();
+    } else {
+        field("tubheight").populate();
+        field("portlength").populate();
+    }
+    m_form1->show_report(m_report);
+    m_warnings->show_checks(m_report);
+}
+
+void Program::populateall() {
+    for (MeasurementField* f : m_fields) {
+        f->populate();
+    }
+    m_drivers->populategenerics();
+}
+
+void Program::validateall() {
+    for (MeasurementField* f : m_fields) {
+        f->validate();
+    }
+}
+
+void Program::resolve_driver_data() {
+    const DriverResolution resolution = cylindra::resolve_driver_data(m_design, m_driver);
+    m_driver = resolution.values;
+    show_driver_summary(resolution);
+}
+
+// The driver panel of the main window: each value in use as the driver
+// dialog shows it, blue when entered, light red with a tooltip when a
+// generic value stands in.
+void Program::show_driver_summary(const DriverResolution& resolution) {
+    const std::pair<DriverQuantity, const char*> panel[] = {
+        {DriverQuantity::vol, "vol"},
+        {DriverQuantity::depth, "depth"},
+        {DriverQuantity::dia, "dia"},
+        {DriverQuantity::mass, "mass"}};
+    for (const auto& [q, name] : panel) {
+        auto* label = m_form1->findChild<QLabel*>(QString("lbl_") + name);
+        switch (resolution.source[static_cast<std::size_t>(q)]) {
+        case DriverSource::entered:
+            label->setText(field(name).box()->text());
+            label->setToolTip({});
+            look::set_text_colour(label, look::rgb(colour::ruleblue));
+            continue;
+        case DriverSource::generic:
+            label->setText(m_drivers->generic_caption(m_design.drivernominal, q));
+            break;
+        case DriverSource::unchanged: break;
+        }
+        label->setToolTip(QString::fromStdString(substitution_tooltip(q)));
+        look::set_text_colour(label, look::rgb(colour::warnred));
+    }
+    auto* frame = m_form1->findChild<QGroupBox*>("Frame6");
+    if (!m_drivers->list_source()) {
+        frame->setTitle(QString::fromStdString(m_design.drivername));
+    } else if (const auto row = m_drivers->selected_row()) {
+        const auto name = driver_table()[*row].name;
+        frame->setTitle("Driver - " + QString::fromUtf8(name.data(), int(name.size())));
+    }
+}
+
+void Program::drawflares() {
+    const Design& d = m_design;
+    if (const auto shape = flare_shape(d.exit_flared(), d.intake_flared())) {
+        m_form1->diagram()->set_choice({d.drivermounting, d.covertype, *shape});
+        m_ports->show_radius_rows(*shape);
+    }
+    m_dimensions->show_cover_rows(d.covertype);
+}
+
+} // namespace cylindra

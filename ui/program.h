@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The running program: the one design record, the windows, and the routines
+// that all windows share.
+//
+// Data flow. Every edit takes one road: a text box event (MeasurementField)
+// reads the text into the design record and calls calculate_all; the core
+// computes everything from the record, and calculate_all writes the solved
+// pair back through its fields, the six result lines and the driver summary
+// into Form1, and the check rows into frmWarnings. Dialog options write their
+// option word into the record in their own click handlers, so the record and
+// the controls always agree and the core reads only the record. The windows
+// live from start-up to the end; dialogs are hidden, never destroyed.
+#pragma once
+
+#include "core/calculation.h"
+#include "core/design.h"
+#include "core/drivers.h"
+
+#include <QObject>
+
+#include <array>
+#include <memory>
+#include <string_view>
+
+class QWidget;
+
+namespace cylindra {
+
+class Form1;
+class frmDimensions;
+class frmDrivers;
+class frmPorts;
+class frmUnits;
+class frmWarnings;
+class MeasurementField;
+
+class Program : public QObject {
+  public:
+    Program();
+    ~Program() override;
+
+    // The start-up sequence: dialogs made and hidden, the stored (here the
+    // default) settings applied, the main window shown and calculated.
+    void start();
+
+    Design& design() { return m_design; }
+    DisplayUnits units() const { return m_units; }
+    const DriverValues& driver_in_use() const { return m_driver; }
+    const Report& last_report() const { return m_report; }
+
+    // The live units, set by the Units dialog's options and litres box.
+    void set_length_unit(LengthUnit unit) { m_units.length = unit; }
+    void set_litres(bool litres) { m_units.litres = litres; }
+    // True while the driver dialog takes the driver by hand.
+    bool manual_driver() const { return m_design.drivermanual; }
+    // True while stored settings choose the driver source: the driver's
+    // values must then stay as read.
+    bool loading_driver() const { return m_loadingdriver; }
+
+    void calculate_all();
+    void populateall();
+    void validateall();
+    void resolve_driver_data();
+    void drawflares();
+
+    MeasurementField& field(std::string_view name);
+    QWidget* window_of(Window w);
+    Form1& form1() { return *m_form1; }
+    frmDimensions& dimensions() { return *m_dimensions; }
+    frmWarnings& warnings() { return *m_warnings; }
+    frmUnits& units_dialog() { return *m_units_dialog; }
+    frmPorts& ports() { return *m_ports; }
+    frmDrivers& drivers() { return *m_drivers; }
+
+  private:
+    void apply_settings();
+    void show_driver_summary(const DriverResolution& resolution);
+
+    Design m_design;
+    DisplayUnits m_units;
+    DriverValues m_driver;
+    Report m_report;
+    bool m_loadingdriver = false;
+
+    std::unique_ptr<Form1> m_form1;
+    frmDimensions* m_dimensions = nullptr;
+    frmWarnings* m_warnings = nullptr;
+    frmUnits* m_units_dialog = nullptr;
+    frmPorts* m_ports = nullptr;
+    frmDrivers* m_drivers = nullptr;
+    std::array<MeasurementField*, kFields.size()> m_fields{};
+};
+
+} // namespace cylindra

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "widgets.h"
+
+#include "look.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace cylindra {
+
+QLabel* make_label(QWidget* parent, const char* name, const QString& text,
+                   const QString& tooltip) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    if (!tooltip.isEmpty()) {
+        label->setToolTip(tooltip);
+    }
+    return label;
+}
+
+QLineEdit* make_box(QWidget* parent, const char* name, const QString& text, bool centred) {
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(name);
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance("00' 00 15/16") + 16);
+    if (centred) {
+        box->setAlignment(Qt::AlignCenter);
+    }
+    return box;
+}
+
+QPushButton* make_button(QWidget* parent, const char* name, const QString& text) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    look::no_default(button);
+    return button;
+}
+
+} // namespace cylindra
