@@ -18,9 +18,12 @@ std::string DiagramChoice::name() const {
         n += "notop";
     }
     switch (flare) {
-    case FlareShape::unflared: return n + "unflared";
-    case FlareShape::flared: return n + "flared";
-    case FlareShape::donut: return n + "donut";
+    case FlareShape::unflared:
+        return n + "unflared";
+    case FlareShape::flared:
+        return n + "flared";
+    case FlareShape::donut:
+        return n + "donut";
     }
     return n;
 }

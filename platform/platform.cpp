@@ -37,7 +37,9 @@ int real_message_box(QWidget* parent, const MessageRequest& r) {
     box.setText(r.prompt);
     box.setWindowTitle(r.title.isEmpty() ? QApplication::applicationName() : r.title);
     switch (r.style) {
-    case MsgStyle::ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case MsgStyle::ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
     case MsgStyle::ok_information:
         box.setIcon(QMessageBox::Information);
         box.setStandardButtons(QMessageBox::Ok);
@@ -48,7 +50,7 @@ int real_message_box(QWidget* parent, const MessageRequest& r) {
         break;
     }
     const int pressed = box.exec();
-    return pressed == QMessageBox::Yes ? answer_yes
+    return pressed == QMessageBox::Yes  ? answer_yes
            : pressed == QMessageBox::No ? answer_no
                                         : answer_ok;
 }
@@ -103,7 +105,9 @@ int message_box(QWidget* parent, const QString& prompt, MsgStyle style, const QS
     return real_message_box(parent, request);
 }
 
-void set_message_handler(MessageHandler handler) { message_handler() = std::move(handler); }
+void set_message_handler(MessageHandler handler) {
+    message_handler() = std::move(handler);
+}
 
 void show_modal(QDialog* dialog) {
     if (modal_handler()) {
@@ -113,9 +117,13 @@ void show_modal(QDialog* dialog) {
     dialog->exec();
 }
 
-void set_modal_handler(ModalHandler handler) { modal_handler() = std::move(handler); }
+void set_modal_handler(ModalHandler handler) {
+    modal_handler() = std::move(handler);
+}
 
-void set_save_path_handler(SavePathHandler handler) { save_path_handler() = std::move(handler); }
+void set_save_path_handler(SavePathHandler handler) {
+    save_path_handler() = std::move(handler);
+}
 
 void place_window(QWidget* window, double top_fraction, double left_fraction) {
     const QScreen* screen = window->screen() ? window->screen() : QApplication::primaryScreen();

@@ -110,10 +110,9 @@ QWidget* Form1::build_inputs() {
             make_label(m_frame2, "Label10", "Port length (mm)",
                        "End to end measurement including flares, as shown in drawing"),
             make_box(m_frame2, "Text10", "768"));
-    m_opt_vol = solve_option(inputs, "Opt_vol",
-                             "Option to solve for Working Volume and Tuning Frequency");
-    m_opt_height = solve_option(inputs, "Opt_height",
-                                "Option to solve for Height and Port Length");
+    m_opt_vol =
+        solve_option(inputs, "Opt_vol", "Option to solve for Working Volume and Tuning Frequency");
+    m_opt_height = solve_option(inputs, "Opt_height", "Option to solve for Height and Port Length");
     grid->addWidget(m_frame3, 0, 0);
     grid->addWidget(m_opt_vol, 0, 1);
     grid->addWidget(diameters, 1, 0);
@@ -163,8 +162,7 @@ QGroupBox* Form1::build_driver_panel() {
         {"Label2", "Outside diameter (mm)", "Used to determine if driver will fit into endcap",
          "lbl_dia"},
         {"Label23", "Volume occupied (litres)", "Used to estimate Working volume", "lbl_vol"},
-        {"Label24", "Mounting Depth (mm)", "Used to determine port intake clearance",
-         "lbl_depth"},
+        {"Label24", "Mounting Depth (mm)", "Used to determine port intake clearance", "lbl_depth"},
         {"Label18", "Weight (kg)", "Used to estimate total weight", "lbl_mass"}};
     for (int r = 0; r < 4; ++r) {
         grid->addWidget(make_label(m_frame6, rows[r][0], rows[r][1], rows[r][2]), r, 0);
@@ -196,14 +194,18 @@ void Form1::build_menu() {
     }
 }
 
-void Form1::open_endcaps() { platform::show_modal(&m_program.dimensions()); }
+void Form1::open_endcaps() {
+    platform::show_modal(&m_program.dimensions());
+}
 
 void Form1::open_ports() {
     platform::show_modal(&m_program.ports());
     m_program.calculate_all();
 }
 
-void Form1::open_driver() { platform::show_modal(&m_program.drivers()); }
+void Form1::open_driver() {
+    platform::show_modal(&m_program.drivers());
+}
 
 void Form1::open_units() {
     platform::show_modal(&m_program.units_dialog());
@@ -212,9 +214,13 @@ void Form1::open_units() {
     m_program.calculate_all();
 }
 
-void Form1::open_warnings() { platform::show_modal(&m_program.warnings()); }
+void Form1::open_warnings() {
+    platform::show_modal(&m_program.warnings());
+}
 
-bool Form1::solving_volume() const { return m_opt_vol->isChecked(); }
+bool Form1::solving_volume() const {
+    return m_opt_vol->isChecked();
+}
 
 void Form1::style_pairs(bool solve_volume) {
     m_frame3->setEnabled(!solve_volume);
@@ -247,9 +253,9 @@ void Form1::select_solve_mode(SolveMode mode) {
 void Form1::show_report(const Report& report) {
     const ResultLabels& l = report.labels;
     const std::pair<const char*, const std::string*> lines[] = {
-        {"lbl_netvol", &l.netvol},       {"lbl_port_effectivelength", &l.port_effectivelength},
+        {"lbl_netvol", &l.netvol},         {"lbl_port_effectivelength", &l.port_effectivelength},
         {"lbl_sonolength", &l.sonolength}, {"lbl_totalheight", &l.totalheight},
-        {"lbl_tipping", &l.tipping},     {"lbl_weight", &l.weight}};
+        {"lbl_tipping", &l.tipping},       {"lbl_weight", &l.weight}};
     for (const auto& [name, text] : lines) {
         findChild<QLabel*>(name)->setText(QString::fromStdString(*text));
     }

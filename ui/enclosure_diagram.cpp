@@ -22,8 +22,8 @@ const QColor kOutline(0x80, 0x00, 0x00); // dark red
 const QColor kDriver(0xC8, 0xC8, 0xC8);  // light grey
 const QColor kArrow(0x00, 0x00, 0xFF);
 
-constexpr double kWall = 6;    // tube wall, mm
-constexpr double kFlange = 8;  // driver flange, mm
+constexpr double kWall = 6;      // tube wall, mm
+constexpr double kFlange = 8;    // driver flange, mm
 constexpr double kArrowGap = 16; // px between the parts and an arrow
 
 // Millimetres of the design, measured from the floor (y) and the tube axis (x).
@@ -38,20 +38,38 @@ struct Section {
 };
 
 Section section_of(const Design& d, const DriverValues& v) {
-    return {d.floorplatethickness, d.floorplatedia, d.bottomgap,
-            d.bottomendcapexposedthickness, d.bottomendcaptotalthickness,
-            d.topendcapexposedthickness, d.topendcaptotalthickness, d.topendcapdia,
-            d.tubheight, d.tubid, d.portid, d.portwall, d.portlength, d.exitflareradius,
-            d.intakeflareradius, d.numports, d.topgap, d.topcoverthickness, d.topcoverdia,
-            d.grilleheight, d.drivernominal * kMillimetresPerInch,
+    return {d.floorplatethickness,
+            d.floorplatedia,
+            d.bottomgap,
+            d.bottomendcapexposedthickness,
+            d.bottomendcaptotalthickness,
+            d.topendcapexposedthickness,
+            d.topendcaptotalthickness,
+            d.topendcapdia,
+            d.tubheight,
+            d.tubid,
+            d.portid,
+            d.portwall,
+            d.portlength,
+            d.exitflareradius,
+            d.intakeflareradius,
+            d.numports,
+            d.topgap,
+            d.topcoverthickness,
+            d.topcoverdia,
+            d.grilleheight,
+            d.drivernominal * kMillimetresPerInch,
             v.driverdepth > 0 ? v.driverdepth : 150};
 }
 
 double top_of(const Section& s, CoverType cover) {
     switch (cover) {
-    case CoverType::cover: return s.top_face() + s.cover_gap + s.cover_t;
-    case CoverType::grille: return s.top_face() + s.grille_h;
-    case CoverType::nocover: break;
+    case CoverType::cover:
+        return s.top_face() + s.cover_gap + s.cover_t;
+    case CoverType::grille:
+        return s.top_face() + s.grille_h;
+    case CoverType::nocover:
+        break;
     }
     return s.top_face();
 }
@@ -64,10 +82,10 @@ double width_of(const Section& s, CoverType cover) {
 // A section can be drawn to scale when every part has a size and the whole
 // is neither a needle nor a pancake.
 bool drawable(const Section& s, CoverType cover) {
-    const double values[] = {s.fpt,      s.fpd,      s.gap_bottom, s.be,       s.bt,
-                             s.te,       s.tt,       s.cap_dia,    s.height,   s.tube_id,
-                             s.port_id,  s.port_wall, s.port_len,  s.exit_r,   s.intake_r,
-                             s.ports,    s.cover_gap, s.cover_t,   s.cover_dia, s.grille_h};
+    const double values[] = {s.fpt,     s.fpd,       s.gap_bottom, s.be,        s.bt,
+                             s.te,      s.tt,        s.cap_dia,    s.height,    s.tube_id,
+                             s.port_id, s.port_wall, s.port_len,   s.exit_r,    s.intake_r,
+                             s.ports,   s.cover_gap, s.cover_t,    s.cover_dia, s.grille_h};
     for (const double v : values) {
         if (!std::isfinite(v) || v < 0 || v > 1e7) {
             return false;

@@ -168,14 +168,11 @@ void frmDimensions::flush_clicked() {
 
 void frmDimensions::show_cover_rows(CoverType cover) {
     const bool plate = cover == CoverType::cover, grille = cover == CoverType::grille;
-    const std::pair<const char*, bool> rows[] = {{"Label3", plate},
-                                                 {"txt_topgap", plate},
-                                                 {"Label4", grille},
-                                                 {"txt_grilleheight", grille},
-                                                 {"Label16", plate},
-                                                 {"txt_topcoverdia", plate},
-                                                 {"Label10", plate},
-                                                 {"txt_topcoverthickness", plate}};
+    const std::pair<const char*, bool> rows[] = {
+        {"Label3", plate},  {"txt_topgap", plate},
+        {"Label4", grille}, {"txt_grilleheight", grille},
+        {"Label16", plate}, {"txt_topcoverdia", plate},
+        {"Label10", plate}, {"txt_topcoverthickness", plate}};
     for (const auto& [name, shown] : rows) {
         findChild<QWidget*>(name)->setVisible(shown);
     }

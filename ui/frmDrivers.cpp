@@ -221,7 +221,9 @@ void frmDrivers::nominal_clicked(int nominal) {
     m_program.design().drivernominal = static_cast<std::int16_t>(nominal);
 }
 
-void frmDrivers::set_name(const QString& name) { findChild<QLineEdit*>("Text1")->setText(name); }
+void frmDrivers::set_name(const QString& name) {
+    findChild<QLineEdit*>("Text1")->setText(name);
+}
 
 QLabel* frmDrivers::generic_label(int nominal, DriverQuantity quantity) const {
     for (const ValueRow& v : kValueRows) {
@@ -254,7 +256,9 @@ std::optional<int> frmDrivers::selected_row() const {
     return m_combo->currentData().toInt();
 }
 
-bool frmDrivers::list_source() const { return m_option1->isChecked(); }
+bool frmDrivers::list_source() const {
+    return m_option1->isChecked();
+}
 
 void frmDrivers::ok_clicked() {
     m_program.resolve_driver_data();

@@ -168,9 +168,8 @@ void frmUnits::litres_clicked() {
 
 void frmUnits::set_volume_captions(bool litres) {
     for (const VolumeCaption& c : kVolumeCaptions) {
-        m_program.window_of(c.window)
-            ->findChild<QLabel*>(c.label)
-            ->setText(litres ? c.litres : c.cubic_feet);
+        m_program.window_of(c.window)->findChild<QLabel*>(c.label)->setText(litres ? c.litres
+                                                                                   : c.cubic_feet);
     }
 }
 

@@ -41,10 +41,14 @@ constexpr Row kRows[kCheckRows] = {
 
 const char* picture_name(CheckStatus status) {
     switch (status) {
-    case CheckStatus::pass: return "pic_yes";
-    case CheckStatus::fail: return "pic_no";
-    case CheckStatus::exclaim: return "pic_exclaim";
-    case CheckStatus::info: break;
+    case CheckStatus::pass:
+        return "pic_yes";
+    case CheckStatus::fail:
+        return "pic_no";
+    case CheckStatus::exclaim:
+        return "pic_exclaim";
+    case CheckStatus::info:
+        break;
     }
     return "info";
 }
@@ -148,4 +152,3 @@ void frmWarnings::show_checks(const Report& report) {
 }
 
 } // namespace cylindra
-

@@ -26,9 +26,13 @@ void set_text_colour(QWidget* w, const QColor& colour) {
     set_role(w, QPalette::ButtonText, colour);
 }
 
-QColor text_colour(const QWidget* w) { return w->palette().color(QPalette::WindowText); }
+QColor text_colour(const QWidget* w) {
+    return w->palette().color(QPalette::WindowText);
+}
 
-void set_base_colour(QWidget* w, const QColor& colour) { set_role(w, QPalette::Base, colour); }
+void set_base_colour(QWidget* w, const QColor& colour) {
+    set_role(w, QPalette::Base, colour);
+}
 
 void set_bold(QWidget* w, bool bold) {
     QFont f = w->font();

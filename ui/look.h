@@ -13,7 +13,9 @@ class QPushButton;
 
 namespace cylindra::look {
 
-inline QColor rgb(std::uint32_t value) { return QColor::fromRgb(value); }
+inline QColor rgb(std::uint32_t value) {
+    return QColor::fromRgb(value);
+}
 
 void set_text_colour(QWidget* w, const QColor& colour);
 QColor text_colour(const QWidget* w);

@@ -25,16 +25,26 @@ MeasurementField::MeasurementField(Program& program, std::size_t index, QLineEdi
     box->installEventFilter(this);
 }
 
-double& MeasurementField::value() { return m_program.design().*(spec().value); }
+double& MeasurementField::value() {
+    return m_program.design().*(spec().value);
+}
 
-bool MeasurementField::edited() const { return m_program.design().edited[m_index]; }
+bool MeasurementField::edited() const {
+    return m_program.design().edited[m_index];
+}
 
-void MeasurementField::set_edited(bool edited) { m_program.design().edited[m_index] = edited; }
+void MeasurementField::set_edited(bool edited) {
+    m_program.design().edited[m_index] = edited;
+}
 
-void MeasurementField::set_colour(const QColor& colour) { look::set_text_colour(m_box, colour); }
+void MeasurementField::set_colour(const QColor& colour) {
+    look::set_text_colour(m_box, colour);
+}
 
 // Driver fields wait for the driver dialog's OK; the others recalculate.
-bool MeasurementField::recalculates() const { return spec().window != Window::frmDrivers; }
+bool MeasurementField::recalculates() const {
+    return spec().window != Window::frmDrivers;
+}
 
 void MeasurementField::validate() {
     const FieldReading reading = read_field(spec(), m_box->text().toStdString(), m_program.units());
@@ -60,7 +70,8 @@ void MeasurementField::validate() {
         set_colour(look::rgb(colour::black));
         populate();
         break;
-    case Variant::E: break;
+    case Variant::E:
+        break;
     }
 }
 

@@ -22,9 +22,7 @@ class PartsPainter {
   public:
     explicit PartsPainter(QPainter& p) : m_p(p) {}
 
-    void plate(double y, double half, double thick) {
-        box(103 - half, y, 2 * half, thick);
-    }
+    void plate(double y, double half, double thick) { box(103 - half, y, 2 * half, thick); }
 
     // A stepped endcap: the exposed disc and the plug that fits the tube,
     // with a hole through both.

@@ -39,15 +39,21 @@ Program::~Program() = default;
 
 QWidget* Program::window_of(Window w) {
     switch (w) {
-    case Window::Form1: return m_form1.get();
-    case Window::frmDimensions: return m_dimensions;
-    case Window::frmPorts: return m_ports;
-    case Window::frmDrivers: return m_drivers;
+    case Window::Form1:
+        return m_form1.get();
+    case Window::frmDimensions:
+        return m_dimensions;
+    case Window::frmPorts:
+        return m_ports;
+    case Window::frmDrivers:
+        return m_drivers;
     }
     return nullptr;
 }
 
-MeasurementField& Program::field(std::string_view name) { return *m_fields[*field_index(name)]; }
+MeasurementField& Program::field(std::string_view name) {
+    return *m_fields[*field_index(name)];
+}
 
 void Program::start() {
     m_form1->adjustSize();
@@ -61,8 +67,8 @@ void Program::start() {
     m_drivers->load();
     QCoreApplication::processEvents();
     m_design.projectname = "default";
-    m_form1->setWindowTitle(QString::fromStdString("Cylindra V" + m_design.version + " - " +
-                                                   m_design.projectname));
+    m_form1->setWindowTitle(
+        QString::fromStdString("Cylindra V" + m_design.version + " - " + m_design.projectname));
     m_form1->show();
     apply_settings();
     m_form1->select_solve_mode(m_design.solvemode);
@@ -136,11 +142,10 @@ void Program::resolve_driver_data() {
 // dialog shows it, blue when entered, light red with a tooltip when a
 // generic value stands in.
 void Program::show_driver_summary(const DriverResolution& resolution) {
-    const std::pair<DriverQuantity, const char*> panel[] = {
-        {DriverQuantity::vol, "vol"},
-        {DriverQuantity::depth, "depth"},
-        {DriverQuantity::dia, "dia"},
-        {DriverQuantity::mass, "mass"}};
+    const std::pair<DriverQuantity, const char*> panel[] = {{DriverQuantity::vol, "vol"},
+                                                            {DriverQuantity::depth, "depth"},
+                                                            {DriverQuantity::dia, "dia"},
+                                                            {DriverQuantity::mass, "mass"}};
     for (const auto& [q, name] : panel) {
         auto* label = m_form1->findChild<QLabel*>(QString("lbl_") + name);
         switch (resolution.source[static_cast<std::size_t>(q)]) {
@@ -152,7 +157,8 @@ void Program::show_driver_summary(const DriverResolution& resolution) {
         case DriverSource::generic:
             label->setText(m_drivers->generic_caption(m_design.drivernominal, q));
             break;
-        case DriverSource::unchanged: break;
+        case DriverSource::unchanged:
+            break;
         }
         label->setToolTip(QString::fromStdString(substitution_tooltip(q)));
         look::set_text_colour(label, look::rgb(colour::warnred));

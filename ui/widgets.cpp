@@ -9,8 +9,7 @@
 
 namespace cylindra {
 
-QLabel* make_label(QWidget* parent, const char* name, const QString& text,
-                   const QString& tooltip) {
+QLabel* make_label(QWidget* parent, const char* name, const QString& text, const QString& tooltip) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     if (!tooltip.isEmpty()) {

@@ -14,8 +14,7 @@ namespace cylindra {
 QLabel* make_label(QWidget* parent, const char* name, const QString& text,
                    const QString& tooltip = {});
 // A text box wide enough for a length in feet, inches and sixteenths.
-QLineEdit* make_box(QWidget* parent, const char* name, const QString& text,
-                    bool centred = false);
+QLineEdit* make_box(QWidget* parent, const char* name, const QString& text, bool centred = false);
 // A dialog button that never becomes the default, so Enter stays with the
 // text boxes.
 QPushButton* make_button(QWidget* parent, const char* name, const QString& text);

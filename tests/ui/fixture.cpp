@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "fixture.h"
+
+#include "platform/platform.h"
+#include "ui/Form1.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QStandardPaths>
+
+namespace cylindra::testing {
+
+void ProgramFixture::start() {
+    m_answers.clear();
+    m_messages.clear();
+    m_titles.clear();
+    m_unexpected.clear();
+    m_modal_actions.clear();
+    m_modal_count = 0;
+    QStandardPaths::setTestModeEnabled(true);
+    platform::set_message_handler([this](const platform::MessageRequest& r) {
+        m_messages << r.prompt;
+        m_titles << r.title;
+        if (m_answers.empty()) {
+            m_unexpected << r.prompt;
+            return int(platform::answer_ok);
+        }
+        const int answer = m_answers.front();
+        m_answers.pop_front();
+        return answer;
+    });
+    platform::set_modal_handler([this](QDialog* dialog) {
+        ++m_modal_count;
+        dialog->show();
+        if (m_modal_actions.empty()) {
+            m_unexpected << "modal " + dialog->objectName();
+        } else {
+            const auto action = std::move(m_modal_actions.front());
+            m_modal_actions.pop_front();
+            action(dialog);
+        }
+        dialog->hide();
+    });
+    m_program = std::make_unique<Program>();
+    m_program->start();
+    QWidget* main = &m_program->form1();
+    main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main));
+}
+
+void ProgramFixture::stop() {
+    m_program.reset();
+    platform::set_message_handler({});
+    platform::set_modal_handler({});
+    platform::set_save_path_handler({});
+}
+
+QWidget* ProgramFixture::window_widget(const char* name) {
+    const QString n(name);
+    if (n == "Form1") {
+        return &m_program->form1();
+    }
+    return m_program->form1().findChild<QDialog*>(n);
+}
+
+QString ProgramFixture::text(const char* window, const char* name) {
+    QWidget* w = find<QWidget>(window, name);
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        return label->text();
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        return edit->text();
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        return button->text();
+    }
+    return w ? w->windowTitle() : QString();
+}
+
+QColor ProgramFixture::colour(const char* window, const char* name) {
+    return find<QWidget>(window, name)->palette().color(QPalette::WindowText);
+}
+
+void ProgramFixture::type(QLineEdit* box, const QString& text) {
+    QWidget* window = box->window();
+    if (!window->isVisible()) {
+        window->show();
+    }
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    box->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(box, text);
+}
+
+void ProgramFixture::retype(QLineEdit* box, const QString& text) {
+    type(box, {});
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, text);
+}
+
+void ProgramFixture::enter(QLineEdit* box) {
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+void ProgramFixture::leave(QLineEdit* box) {
+    QTest::keyClick(box, Qt::Key_Tab);
+}
+
+void ProgramFixture::choose_unit(const char* option, bool litres_checked) {
+    inside_next_modal([=](QDialog* units) {
+        units->findChild<QAbstractButton*>(option)->click();
+        auto* litres = units->findChild<QCheckBox*>("chk_litres");
+        if (litres->isVisible() && litres->isChecked() != litres_checked) {
+            litres->click();
+        }
+        units->findChild<QAbstractButton*>("Command1")->click();
+    });
+    m_program->form1().open_units();
+}
+
+} // namespace cylindra::testing

@@ -1,0 +1,198 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window as a first run shows it, the solve modes, and the field
+// protocol of its text boxes.
+#include "fixture.h"
+
+#include "core/calculation.h"
+#include "core/measurement.h"
+#include "platform/platform.h"
+#include "ui/Form1.h"
+#include "ui/look.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QRadioButton>
+
+using namespace cylindra;
+using namespace cylindra::testing;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+    ProgramFixture f;
+
+  private Q_SLOTS:
+    void init() { f.start(); }
+    void cleanup() {
+        QCOMPARE(f.unexpected(), QStringList());
+        f.stop();
+    }
+
+    void firstRunShowsFeetAndInches() {
+        QCOMPARE(f.program().form1().windowTitle(), QString("Cylindra V2.03 - default"));
+        QCOMPARE(f.text("Form1", "Text6"), QString("1' 10"));
+        QCOMPARE(f.text("Form1", "Text11"), QString("6"));
+        QCOMPARE(f.text("Form1", "txt_workvol"), QString("260"));
+        QCOMPARE(f.text("Form1", "txt_ftune"), QString(" 15.6"));
+        QCOMPARE(f.text("Form1", "Label6"), QString("Internal diameter of sonotube (inches)"));
+        QCOMPARE(f.text("Form1", "lbl_workvol"), QString("Effective Volume (litres)"));
+        QVERIFY(f.find<QRadioButton>("Form1", "Opt_height")->isChecked());
+    }
+
+    void firstRunSolvesHeightAndPortLength() {
+        QCOMPARE(f.design().tubheight, 1217.0);
+        QCOMPARE(f.design().portlength, 759.0);
+        QCOMPARE(f.text("Form1", "Text5"), QString("3' 11 15/16"));
+        QCOMPARE(f.text("Form1", "Text10"), QString("2' 5 7/8"));
+        QCOMPARE(f.text("Form1", "lbl_netvol"), QString("Gross Volume  280 litres"));
+        QCOMPARE(f.text("Form1", "lbl_weight"), QString("Estimated weight  101 lbs"));
+        QCOMPARE(f.colour("Form1", "lbl_warnings"), look::rgb(colour::ruleblue));
+    }
+
+    void firstRunTakesTheListDriverWithGenericWeight() {
+        QCOMPARE(f.find<QGroupBox>("Form1", "Frame6")->title(),
+                 QString("Driver - Ficar Audio Q12"));
+        QCOMPARE(f.text("Form1", "lbl_vol"), QString("4.5"));
+        QCOMPARE(f.colour("Form1", "lbl_vol"), look::rgb(colour::ruleblue));
+        QCOMPARE(f.text("Form1", "lbl_mass"), QString(" 33")); // 15 kg in pounds
+        QCOMPARE(f.colour("Form1", "lbl_mass"), look::rgb(colour::warnred));
+        QCOMPARE(f.find<QLabel>("Form1", "lbl_mass")->toolTip(),
+                 QString("Data missing, generic value substituted for Weight"));
+        QCOMPARE(f.program().driver_in_use().drivermass, 15.0);
+        QCOMPARE(f.program().driver_in_use().driverdia, 318.0);
+    }
+
+    void solvedPairIsBoldBlueOnTheWindowGrey() {
+        auto* height = f.box("Form1", "Text5");
+        auto* volume = f.box("Form1", "txt_workvol");
+        QVERIFY(!height->isEnabled());
+        QVERIFY(!height->hasFrame());
+        QVERIFY(height->font().bold());
+        QCOMPARE(height->palette().color(QPalette::Text), look::rgb(colour::ruleblue));
+        QCOMPARE(height->palette().color(QPalette::Base), look::rgb(colour::windowgrey));
+        QVERIFY(f.find<QLabel>("Form1", "Label5")->font().bold());
+        QVERIFY(volume->isEnabled());
+        QVERIFY(volume->hasFrame());
+        QVERIFY(!volume->font().bold());
+        QCOMPARE(volume->palette().color(QPalette::Text), look::rgb(colour::black));
+    }
+
+    void switchingToVolumeSolvesFromTheSolvedHeight() {
+        f.find<QRadioButton>("Form1", "Opt_vol")->click();
+        QVERIFY(!f.find<QFrame>("Form1", "Frame3")->isEnabled());
+        QVERIFY(f.find<QFrame>("Form1", "Frame2")->isEnabled());
+        QVERIFY(f.box("Form1", "txt_ftune")->font().bold());
+        QVERIFY(!f.box("Form1", "Text5")->font().bold());
+        QCOMPARE(f.design().tubheight, 1217.0); // the solved height became the input
+        QCOMPARE(f.design().solvemode, SolveMode::opt_vol);
+        QVERIFY(std::abs(f.design().workvol - 260) <= 2);
+        QCOMPARE(f.text("Form1", "txt_workvol"), QString::number(f.design().workvol));
+    }
+
+    void tuningRecalculatesAtEveryKeystrokeInEveryUnit() {
+        auto* tune = f.box("Form1", "txt_ftune");
+        f.retype(tune, "2");
+        const double at_two = f.design().tubheight;
+        QTest::keyClicks(tune, "0");
+        QCOMPARE(f.design().ftune, 20.0);
+        QVERIFY(f.design().tubheight != at_two);
+        QCOMPARE(f.text("Form1", "Text5"),
+                 QString::fromStdString(length_text(f.design().tubheight, LengthUnit::inches)));
+    }
+
+    void metricRecalculatesAtEveryKeystroke() {
+        f.choose_unit("Option1", false);
+        f.find<QRadioButton>("Form1", "Opt_vol")->click();
+        auto* tube = f.box("Form1", "Text6");
+        f.retype(tube, "6");
+        QCOMPARE(f.design().tubid, 6.0);
+        QTest::keyClicks(tube, "00");
+        QCOMPARE(f.design().tubid, 600.0);
+        QCOMPARE(f.text("Form1", "txt_workvol"), QString::number(f.design().workvol));
+        QCOMPARE(f.colour("Form1", "Text6"), look::rgb(colour::black));
+        QTest::keyClicks(tube, ".6");
+        f.leave(tube);
+        QCOMPARE(f.design().tubid, 600.6);
+        QCOMPARE(f.text("Form1", "Text6"), QString("601"));
+    }
+
+    void inchTextWaitsRedUntilEnter() {
+        f.find<QRadioButton>("Form1", "Opt_vol")->click();
+        auto* tube = f.box("Form1", "Text6");
+        const QString volume = f.text("Form1", "txt_workvol");
+        f.retype(tube, "2' 1/2");
+        QCOMPARE(f.colour("Form1", "Text6"), look::rgb(colour::red));
+        QCOMPARE(f.text("Form1", "txt_workvol"), volume);
+        QVERIFY(f.design().edited[*field_index("tubid")]);
+        f.enter(tube);
+        QCOMPARE(f.design().tubid, 622.3);
+        QCOMPARE(f.colour("Form1", "Text6"), look::rgb(colour::black));
+        QCOMPARE(f.text("Form1", "Text6"), QString("2' 1/2"));
+        QVERIFY(f.text("Form1", "txt_workvol") != volume);
+    }
+
+    void rejectedInchTextKeepsItsMessageRedAndZero() {
+        auto* tube = f.box("Form1", "Text6");
+        f.retype(tube, "1/32");
+        f.answer_next_message(platform::answer_ok);
+        f.enter(tube);
+        QCOMPARE(f.messages(),
+                 QStringList("tubid field contains incorrect format: - Allowable fractions are "
+                             "1/2 1/4 1/8 1/16"));
+        QCOMPARE(f.titles(), QStringList(QString()));
+        QCOMPARE(f.design().tubid, 0.0);
+        QCOMPARE(f.text("Form1", "Text6"), QString("1/32"));
+        QCOMPARE(f.colour("Form1", "Text6"), look::rgb(colour::red));
+        QCOMPARE(f.design().tubheight, 0.0 + 38 + 38); // recalculated with no tube at all
+        // Leaving the still rejected box validates it again.
+        f.answer_next_message(platform::answer_ok);
+        f.leave(tube);
+        QCOMPARE(f.messages().size(), 2);
+    }
+
+    void enterInAnUnchangedFieldRecalculatesWithoutRounding() {
+        f.find<QRadioButton>("Form1", "Opt_vol")->click();
+        auto* tube = f.box("Form1", "Text6");
+        f.type(tube, {});
+        f.design().bottomgap = 1; // only a recalculation shows this
+        f.enter(tube);
+        QCOMPARE(f.design().tubid, 559.0); // not 558.8, the sixteenth shown
+        QCOMPARE(f.colour("Form1", "lbl_warnings"), look::rgb(colour::warnred));
+    }
+
+    void leavingAnUnchangedLengthDoesNothing() {
+        f.find<QRadioButton>("Form1", "Opt_vol")->click();
+        auto* port = f.box("Form1", "Text11");
+        f.type(port, {});
+        f.design().bottomgap = 1;
+        f.leave(port);
+        QCOMPARE(f.design().portid, 152.0);
+        QCOMPARE(f.colour("Form1", "lbl_warnings"), look::rgb(colour::ruleblue));
+    }
+
+    void tabbingThroughCubicFeetKeepsTheVolume() {
+        f.choose_unit("Option2", false);
+        auto* volume = f.box("Form1", "txt_workvol");
+        QCOMPARE(volume->text(), QString("9.18"));
+        f.type(volume, {});
+        f.leave(volume);
+        QCOMPARE(f.design().workvol, 260.0);
+        f.retype(volume, "0.29");
+        f.enter(volume);
+        QCOMPARE(volume->text(), QString(".29"));
+    }
+
+    void numbersTooLargeKeepThePreviousValue() {
+        f.choose_unit("Option1", false);
+        auto* tube = f.box("Form1", "Text6");
+        f.retype(tube, "1e999");
+        QCOMPARE(f.design().tubid, 1e9); // "1e9", the last keystroke a design can hold
+        f.leave(tube);
+        QCOMPARE(f.text("Form1", "Text6"), QString("1000000000"));
+        for (const char* name : {"lbl_netvol", "lbl_weight", "lbl_tipping"}) {
+            QVERIFY2(!f.text("Form1", name).contains("inf"), name);
+        }
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"
