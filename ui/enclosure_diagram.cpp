@@ -23,7 +23,7 @@ const QColor kDriver(0xC8, 0xC8, 0xC8);  // light grey
 const QColor kArrow(0x00, 0x00, 0xFF);
 
 constexpr double kWall = 6;      // tube wall, mm
-constexpr double kFlange = 8;    // driver flange, mm
+constexpr double kFlangeMm = 8;  // driver flange, mm
 constexpr double kArrowGap = 16; // px between the parts and an arrow
 
 // Millimetres of the design, measured from the floor (y) and the tube axis (x).
@@ -192,7 +192,10 @@ class SectionPainter {
         for (const double x : port_centres()) {
             QPainterPath hole;
             hole.addRect(box(x - port_outer(), x + port_outer(), y - m_s.tt - 1, y + 1));
-            cap = cap.subtracted(hole);
+            if (m_c.flare != FlareShape::unflared) {
+                hole.addPath(flare_hole(x, y));
+            }
+            cap = cap.subtracted(hole.simplified());
         }
         part(cap);
     }
@@ -212,27 +215,51 @@ class SectionPainter {
         }
     }
 
+    // Millimetres that make a number of pixels: small parts are drawn at
+    // least this big so every configuration can be told apart.
+    double px(double pixels) const { return pixels / m_scale; }
+
+    double exit_radius() const { return std::max(m_s.exit_r, px(10)); }
+
+    // The curve of an exit flare from the port wall to the top face.
+    QPainterPath flare_curve(double x, int side, double top) const {
+        const double edge = x + side * port_outer(), rf = exit_radius();
+        QPainterPath curve;
+        curve.moveTo(at(edge, top - rf));
+        curve.quadTo(at(edge, top), at(edge + side * rf, top));
+        return curve;
+    }
+
+    // The hole a flared mouth opens in the top endcap.
+    QPainterPath flare_hole(double x, double top) const {
+        QPainterPath hole;
+        for (const int side : {-1, 1}) {
+            QPainterPath corner = flare_curve(x, side, top);
+            corner.lineTo(at(x + side * port_outer(), top + px(1)));
+            corner.closeSubpath();
+            hole.addPath(corner);
+        }
+        return hole;
+    }
+
     // The exit flare rounds the port's mouth off into the top face.
     void exit_flare(double x, double top) {
-        const double rf = std::max(m_s.exit_r, 3 / m_scale), o = port_outer();
         for (const int side : {-1, 1}) {
-            QPainterPath lip;
-            const double edge = x + side * o;
-            lip.moveTo(at(edge, top - rf));
-            lip.quadTo(at(edge, top), at(edge + side * rf, top));
-            lip.lineTo(at(edge + side * rf, top - m_s.te * 0.2));
-            lip.quadTo(at(edge + side * rf * 0.15, top - m_s.te * 0.2), at(edge, top - rf));
-            part(lip);
+            m_p.setBrush(Qt::NoBrush);
+            m_p.setPen(QPen(kOutline, 3, Qt::SolidLine, Qt::FlatCap));
+            m_p.drawPath(flare_curve(x, side, top));
+            m_p.setPen(QPen(kPart, 1));
+            m_p.drawPath(flare_curve(x, side, top));
         }
     }
 
     // The intake flare is a ring around the port's inner end.
     void intake_flare(double x, double end) {
-        const double rf = std::max(m_s.intake_r, 3 / m_scale), o = port_outer();
+        const double rf = std::max(m_s.intake_r, px(7)), o = port_outer();
         for (const int side : {-1, 1}) {
             QPainterPath ring;
-            ring.addEllipse(at(x + side * (o + rf * 0.1), end + rf * 0.2), rf * m_scale * 0.6,
-                            rf * m_scale * 0.6);
+            ring.addEllipse(at(x + side * (o + rf * 0.5), end + rf * 0.5), rf * m_scale * 0.8,
+                            rf * m_scale * 0.8);
             part(ring);
         }
     }
@@ -243,21 +270,22 @@ class SectionPainter {
     void driver() {
         const bool flush = m_c.mounting == DriverMounting::flushmounted;
         const double r = m_s.driver_dia / 2, face = m_s.bottom_face();
-        const double flange_low = flush ? face : face - kFlange;
-        const double top = flange_low + kFlange + m_s.driver_depth;
+        const double flange = std::max(kFlangeMm, px(4));
+        const double flange_low = flush ? face : face - flange;
+        const double top = flange_low + flange + m_s.driver_depth;
         QPainterPath basket;
-        basket.moveTo(at(-r * 0.85, flange_low + kFlange));
+        basket.moveTo(at(-r * 0.85, flange_low + flange));
         basket.lineTo(at(-r * 0.3, top - m_s.driver_depth * 0.3));
         basket.lineTo(at(-r * 0.3, top));
         basket.lineTo(at(r * 0.3, top));
         basket.lineTo(at(r * 0.3, top - m_s.driver_depth * 0.3));
-        basket.lineTo(at(r * 0.85, flange_low + kFlange));
+        basket.lineTo(at(r * 0.85, flange_low + flange));
         basket.closeSubpath();
         part(basket, kDriver);
-        part(box(-r, r, flange_low, flange_low + kFlange), kDriver);
+        part(box(-r, r, flange_low, flange_low + flange), kDriver);
         m_p.setPen(QPen(kOutline, 1));
-        m_p.drawLine(at(-r * 0.8, flange_low + kFlange * 0.5), at(0, flange_low + kFlange * 2));
-        m_p.drawLine(at(r * 0.8, flange_low + kFlange * 0.5), at(0, flange_low + kFlange * 2));
+        m_p.drawLine(at(-r * 0.8, flange_low + flange * 0.5), at(0, flange_low + flange * 2));
+        m_p.drawLine(at(r * 0.8, flange_low + flange * 0.5), at(0, flange_low + flange * 2));
     }
 
     void top() {
@@ -269,13 +297,14 @@ class SectionPainter {
             }
             part(box(-r, r, y + m_s.cover_gap, y + m_s.cover_gap + m_s.cover_t));
         } else if (m_c.cover == CoverType::grille) {
-            const double r = std::min(m_s.cap_dia / 2, port_outer() * 2.2 + m_s.tube_id / 4);
-            const double h = std::max(m_s.grille_h, 4 / m_scale);
+            const double r = std::min(m_s.cap_dia / 2, port_outer() + m_s.exit_r + px(14));
+            const double h = std::max(m_s.grille_h, px(9));
             QPainterPath dome;
             dome.moveTo(at(-r, y));
-            dome.cubicTo(at(-r, y + h * 1.3), at(r, y + h * 1.3), at(r, y));
-            m_p.setPen(QPen(kOutline, 2, Qt::DotLine));
-            m_p.setBrush(Qt::NoBrush);
+            dome.cubicTo(at(-r, y + h * 1.33), at(r, y + h * 1.33), at(r, y));
+            dome.closeSubpath();
+            m_p.setPen(QPen(kOutline, 1));
+            m_p.setBrush(QBrush(kOutline, Qt::Dense6Pattern)); // a mesh
             m_p.drawPath(dome);
         }
     }

@@ -98,8 +98,8 @@ void PartsDrawing::paintEvent(QPaintEvent*) {
     d.upright(178, 72, 82, "D");
     d.upright(192, 72, 92, "E");
     d.stepped(140, false, 40);
-    d.upright(178, 140, 160, "F");
-    d.upright(164, 150, 160, "G");
+    d.upright(192, 140, 160, "F");
+    d.upright(178, 150, 160, "G");
     d.plate(214, 70, 10);
     d.upright(178, 214, 224, "H");
     d.across(238, 33, 173, "I");
