@@ -62,10 +62,9 @@ constexpr FieldRow kRows[] = {
 } // namespace
 
 frmDimensions::frmDimensions(Program& program, QWidget* parent)
-    : QDialog(parent), m_program(program) {
+    : PlacedDialog(parent, 0.4, 0.5), m_program(program) {
     setObjectName("frmDimensions");
     setWindowTitle("Endcaps and Plates  ...place mouse over labels for more information");
-    look::grey_window(this);
     build_options();
     build_fields();
 }
@@ -134,11 +133,6 @@ void frmDimensions::build_fields() {
         m_program.calculate_all();
         accept();
     });
-}
-
-void frmDimensions::load() {
-    adjustSize();
-    platform::place_window(this, 0.4, 0.5);
 }
 
 void frmDimensions::select_cover(CoverType cover) {

@@ -5,7 +5,7 @@
 
 #include "core/design.h"
 
-#include <QDialog>
+#include "placed_dialog.h"
 
 class QCheckBox;
 class QRadioButton;
@@ -15,10 +15,9 @@ namespace cylindra {
 class PartsDrawing;
 class Program;
 
-class frmDimensions : public QDialog {
+class frmDimensions : public PlacedDialog {
   public:
     frmDimensions(Program& program, QWidget* parent);
-    void load();
 
     // Settings applied by the program run the same handlers as clicks.
     void select_cover(CoverType cover);

@@ -46,10 +46,10 @@ constexpr int kFirstValueRow = 3;
 
 } // namespace
 
-frmDrivers::frmDrivers(Program& program, QWidget* parent) : QDialog(parent), m_program(program) {
+frmDrivers::frmDrivers(Program& program, QWidget* parent)
+    : PlacedDialog(parent, 0.4, 0.5), m_program(program) {
     setObjectName("frmDrivers");
     setWindowTitle("Driver Selection");
-    look::grey_window(this);
     auto* grid = new QGridLayout(this);
     auto* source = new QGroupBox("Driver source", this);
     source->setObjectName("Frame1");
@@ -131,8 +131,6 @@ void frmDrivers::build_values() {
 }
 
 void frmDrivers::load() {
-    adjustSize();
-    platform::place_window(this, 0.4, 0.5);
     // initialise_drivers: the list in name order, each entry carrying its row.
     m_combo->clear();
     for (int position = 0; position < kDriverCount; ++position) {

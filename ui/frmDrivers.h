@@ -6,7 +6,7 @@
 
 #include "core/drivers.h"
 
-#include <QDialog>
+#include "placed_dialog.h"
 
 #include <optional>
 
@@ -19,7 +19,7 @@ namespace cylindra {
 
 class Program;
 
-class frmDrivers : public QDialog {
+class frmDrivers : public PlacedDialog {
   public:
     frmDrivers(Program& program, QWidget* parent);
     void load();

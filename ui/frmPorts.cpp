@@ -33,10 +33,10 @@ Button* option(QWidget* parent, const char* name, const char* text, const char* 
 
 } // namespace
 
-frmPorts::frmPorts(Program& program, QWidget* parent) : QDialog(parent), m_program(program) {
+frmPorts::frmPorts(Program& program, QWidget* parent)
+    : PlacedDialog(parent, 0.4, 0.5), m_program(program) {
     setObjectName("frmPorts");
     setWindowTitle("Port details");
-    look::grey_window(this);
     m_pvc = option<QRadioButton>(this, "opt_pvcport", "PVC", kUsedForWeight);
     m_sono = option<QRadioButton>(this, "opt_sonoport", "Sonotube", kUsedForWeight);
     m_exit = option<QCheckBox>(this, "Check_exitflared", "Port exit flared",
@@ -95,11 +95,6 @@ frmPorts::frmPorts(Program& program, QWidget* parent) : QDialog(parent), m_progr
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
-}
-
-void frmPorts::load() {
-    adjustSize();
-    platform::place_window(this, 0.4, 0.5);
 }
 
 void frmPorts::set_exit_flared(bool flared) {

@@ -6,7 +6,7 @@
 #include "core/design.h"
 #include "core/diagram.h"
 
-#include <QDialog>
+#include "placed_dialog.h"
 
 class QCheckBox;
 class QRadioButton;
@@ -15,10 +15,9 @@ namespace cylindra {
 
 class Program;
 
-class frmPorts : public QDialog {
+class frmPorts : public PlacedDialog {
   public:
     frmPorts(Program& program, QWidget* parent);
-    void load();
 
     // Settings applied by the program run the same handlers as clicks.
     void set_exit_flared(bool flared);

@@ -88,10 +88,10 @@ const char* const kRules[][2] = {
 
 } // namespace
 
-frmUnits::frmUnits(Program& program, QWidget* parent) : QDialog(parent), m_program(program) {
+frmUnits::frmUnits(Program& program, QWidget* parent)
+    : PlacedDialog(parent, 0.4, 0.5), m_program(program) {
     setObjectName("frmUnits");
     setWindowTitle("Units of measurement");
-    look::grey_window(this);
     auto* column = new QVBoxLayout(this);
     const std::pair<const char*, const char*> options[] = {
         {"Option1", "Metric - mm (default).  example    405"},
@@ -128,8 +128,6 @@ frmUnits::frmUnits(Program& program, QWidget* parent) : QDialog(parent), m_progr
 }
 
 void frmUnits::load() {
-    adjustSize();
-    platform::place_window(this, 0.4, 0.5);
     select_unit(LengthUnit::metric);
 }
 

@@ -6,7 +6,7 @@
 
 #include "core/design.h"
 
-#include <QDialog>
+#include "placed_dialog.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -16,7 +16,7 @@ namespace cylindra {
 
 class Program;
 
-class frmUnits : public QDialog {
+class frmUnits : public PlacedDialog {
   public:
     frmUnits(Program& program, QWidget* parent);
 

@@ -99,10 +99,9 @@ QPixmap status_picture(StatusPicture which) {
     return pm;
 }
 
-frmWarnings::frmWarnings(QWidget* parent) : QDialog(parent) {
+frmWarnings::frmWarnings(QWidget* parent) : PlacedDialog(parent, 0.5, 0.5) {
     setObjectName("frmWarnings");
     setWindowTitle("Cylindra: Warnings");
-    look::grey_window(this);
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(10);
     for (int r = 0; r < kCheckRows; ++r) {
@@ -127,11 +126,6 @@ frmWarnings::frmWarnings(QWidget* parent) : QDialog(parent) {
     auto* ok = make_button(this, "Command1", "&OK");
     grid->addWidget(ok, kCheckRows + 1, 1, Qt::AlignRight);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-}
-
-void frmWarnings::load() {
-    adjustSize();
-    platform::place_window(this, 0.5, 0.5);
 }
 
 void frmWarnings::show_checks(const Report& report) {

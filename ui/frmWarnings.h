@@ -5,16 +5,15 @@
 
 #include "core/calculation.h"
 
-#include <QDialog>
+#include "placed_dialog.h"
 
 class QLabel;
 
 namespace cylindra {
 
-class frmWarnings : public QDialog {
+class frmWarnings : public PlacedDialog {
   public:
     explicit frmWarnings(QWidget* parent);
-    void load();
     void show_checks(const Report& report);
 
   private:

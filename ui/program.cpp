@@ -60,10 +60,7 @@ void Program::start() {
     platform::place_window(m_form1.get(), 0.4, 0.5);
     // Every window exists before the Units dialog selects millimetres, since
     // its choice rewrites captions in all of them.
-    m_dimensions->load();
-    m_warnings->load();
     m_units_dialog->load();
-    m_ports->load();
     m_drivers->load();
     QCoreApplication::processEvents();
     m_design.projectname = "default";
