@@ -4,16 +4,21 @@
 #include "look.h"
 #include "platform/platform.h"
 
+#include <QLayout>
+
 namespace cylindra {
 
 PlacedDialog::PlacedDialog(QWidget* parent, double top_fraction, double left_fraction)
     : QDialog(parent), m_top(top_fraction), m_left(left_fraction) {
     look::grey_window(this);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
 
 void PlacedDialog::showEvent(QShowEvent* event) {
     if (!m_placed) {
         m_placed = true;
+        // A fixed border that follows the rows the dialog shows.
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
         adjustSize();
         platform::place_window(this, m_top, m_left);
     }

@@ -18,10 +18,14 @@ void ProgramFixture::start() {
     m_unexpected.clear();
     m_modal_actions.clear();
     m_modal_count = 0;
+    m_answer_all = 0;
     QStandardPaths::setTestModeEnabled(true);
     platform::set_message_handler([this](const platform::MessageRequest& r) {
         m_messages << r.prompt;
         m_titles << r.title;
+        if (m_answer_all) {
+            return m_answer_all;
+        }
         if (m_answers.empty()) {
             m_unexpected << r.prompt;
             return int(platform::answer_ok);

@@ -50,6 +50,8 @@ class ProgramFixture {
     void answer_next_message(int answer) { m_answers.push_back(answer); }
     const QStringList& messages() const { return m_messages; }
     const QStringList& titles() const { return m_titles; }
+    // Every message box from now on gets this answer and counts as expected.
+    void answer_every_message(int answer) { m_answer_all = answer; }
     // What to do inside the next modal dialog before it is hidden again.
     void inside_next_modal(std::function<void(QDialog*)> action) {
         m_modal_actions.push_back(std::move(action));
@@ -69,6 +71,7 @@ class ProgramFixture {
     QStringList m_messages, m_titles, m_unexpected;
     std::deque<std::function<void(QDialog*)>> m_modal_actions;
     int m_modal_count = 0;
+    int m_answer_all = 0;
 };
 
 } // namespace cylindra::testing
