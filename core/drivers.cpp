@@ -82,18 +82,20 @@ int position_of_row(int row) {
     return static_cast<int>(std::find(rows.begin(), rows.end(), row) - rows.begin());
 }
 
+namespace {
+
+// The member of each record that holds a quantity, in DriverQuantity order.
+constexpr double GenericDriver::*kGenericOf[] = {&GenericDriver::dia, &GenericDriver::vol,
+                                                 &GenericDriver::depth, &GenericDriver::mass};
+constexpr double DriverValues::*kInUseOf[] = {&DriverValues::driverdia, &DriverValues::drivervol,
+                                              &DriverValues::driverdepth,
+                                              &DriverValues::drivermass};
+constexpr double Design::*kFieldOf[] = {&Design::dia, &Design::vol, &Design::depth, &Design::mass};
+
+} // namespace
+
 double GenericDriver::get(DriverQuantity q) const {
-    switch (q) {
-    case DriverQuantity::dia:
-        return dia;
-    case DriverQuantity::vol:
-        return vol;
-    case DriverQuantity::depth:
-        return depth;
-    case DriverQuantity::mass:
-        return mass;
-    }
-    return 0;
+    return this->*kGenericOf[static_cast<std::size_t>(q)];
 }
 
 std::optional<GenericDriver> generic_driver(int nominal) {
@@ -128,48 +130,15 @@ void apply_driver_row(Design& design, int position) {
 }
 
 double DriverValues::get(DriverQuantity q) const {
-    switch (q) {
-    case DriverQuantity::dia:
-        return driverdia;
-    case DriverQuantity::vol:
-        return drivervol;
-    case DriverQuantity::depth:
-        return driverdepth;
-    case DriverQuantity::mass:
-        return drivermass;
-    }
-    return 0;
+    return this->*kInUseOf[static_cast<std::size_t>(q)];
 }
 
 void DriverValues::set(DriverQuantity q, double v) {
-    switch (q) {
-    case DriverQuantity::dia:
-        driverdia = v;
-        break;
-    case DriverQuantity::vol:
-        drivervol = v;
-        break;
-    case DriverQuantity::depth:
-        driverdepth = v;
-        break;
-    case DriverQuantity::mass:
-        drivermass = v;
-        break;
-    }
+    this->*kInUseOf[static_cast<std::size_t>(q)] = v;
 }
 
 double driver_field(const Design& design, DriverQuantity q) {
-    switch (q) {
-    case DriverQuantity::dia:
-        return design.dia;
-    case DriverQuantity::vol:
-        return design.vol;
-    case DriverQuantity::depth:
-        return design.depth;
-    case DriverQuantity::mass:
-        return design.mass;
-    }
-    return 0;
+    return design.*kFieldOf[static_cast<std::size_t>(q)];
 }
 
 DriverResolution resolve_driver_data(const Design& design, const DriverValues& previous) {

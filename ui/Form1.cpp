@@ -175,23 +175,24 @@ QGroupBox* Form1::build_driver_panel() {
 }
 
 void Form1::build_menu() {
-    auto* bar = menuBar();
-    const std::pair<const char*, const char*> items[] = {{"mnu_dimensions", "&Endcaps"},
-                                                         {"mnu_ports", "&Ports"},
-                                                         {"mnu_driver", "&Driver"},
-                                                         {"mnu_units", "&Units"},
-                                                         {"mnu_printmain", "&Print"}};
-    void (Form1::*commands[])() = {&Form1::open_endcaps, &Form1::open_ports, &Form1::open_driver,
-                                   &Form1::open_units, nullptr};
-    for (int i = 0; i < 5; ++i) {
-        QAction* action = bar->addAction(items[i].second);
-        action->setObjectName(items[i].first);
-        if (commands[i]) {
-            connect(action, &QAction::triggered, this, commands[i]);
-        } else {
-            connect(action, &QAction::triggered, this, [this] { platform::print_form(this); });
-        }
+    const struct {
+        const char* name;
+        const char* text;
+        void (Form1::*command)();
+    } items[] = {{"mnu_dimensions", "&Endcaps", &Form1::open_endcaps},
+                 {"mnu_ports", "&Ports", &Form1::open_ports},
+                 {"mnu_driver", "&Driver", &Form1::open_driver},
+                 {"mnu_units", "&Units", &Form1::open_units},
+                 {"mnu_printmain", "&Print", &Form1::print}};
+    for (const auto& item : items) {
+        QAction* action = menuBar()->addAction(item.text);
+        action->setObjectName(item.name);
+        connect(action, &QAction::triggered, this, item.command);
     }
+}
+
+void Form1::print() {
+    platform::print_form(this);
 }
 
 void Form1::open_endcaps() {

@@ -38,6 +38,7 @@ class Form1 : public QMainWindow {
     void open_driver();
     void open_units();
     void open_warnings();
+    void print();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

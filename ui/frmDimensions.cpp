@@ -121,14 +121,8 @@ void frmDimensions::build_fields() {
     body->addLayout(pictures, 1);
     auto* column = static_cast<QVBoxLayout*>(layout());
     column->addLayout(body);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* print = make_button(this, "Command2", "&Print");
-    auto* ok = make_button(this, "Command1", "&OK");
-    buttons->addWidget(print);
-    buttons->addWidget(ok);
+    const auto [buttons, ok] = make_print_ok(this, "Command2", "Command1", "&OK");
     column->addLayout(buttons);
-    connect(print, &QPushButton::clicked, this, [this] { platform::print_form(this); });
     connect(ok, &QPushButton::clicked, this, [this] {
         m_program.calculate_all();
         accept();

@@ -116,14 +116,8 @@ void frmDrivers::build_values() {
     hint->setWordWrap(true);
     look::set_text_colour(hint, look::rgb(colour::ruleblue));
     grid->addWidget(hint, 8, 0, 1, 7);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* print = make_button(this, "Command1", "&Print");
-    auto* ok = make_button(this, "Command2", "OK");
-    buttons->addWidget(print);
-    buttons->addWidget(ok);
+    const auto [buttons, ok] = make_print_ok(this, "Command1", "Command2", "OK");
     grid->addLayout(buttons, 9, 0, 1, 7);
-    connect(print, &QPushButton::clicked, this, [this] { platform::print_form(this); });
     connect(ok, &QPushButton::clicked, this, &frmDrivers::ok_clicked);
     m_option1->setChecked(true);
     m_sizes[0]->setChecked(true);

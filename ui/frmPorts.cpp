@@ -66,12 +66,7 @@ frmPorts::frmPorts(Program& program, QWidget* parent)
         look::set_text_colour(note, look::rgb(colour::ruleblue));
         grid->addWidget(note, grid->rowCount(), 0, 1, 3);
     }
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* print = make_button(this, "Command2", "&Print");
-    auto* ok = make_button(this, "Command1", "&OK");
-    buttons->addWidget(print);
-    buttons->addWidget(ok);
+    const auto [buttons, ok] = make_print_ok(this, "Command2", "Command1", "&OK");
     grid->addLayout(buttons, grid->rowCount(), 0, 1, 3);
     m_sono->setChecked(true);
     m_exit->setChecked(true);
@@ -81,7 +76,6 @@ frmPorts::frmPorts(Program& program, QWidget* parent)
             [this] { m_program.design().portmaterial = PortMaterial::sonotube; });
     connect(m_exit, &QCheckBox::clicked, this, &frmPorts::exit_clicked);
     connect(m_intake, &QCheckBox::clicked, this, &frmPorts::intake_clicked);
-    connect(print, &QPushButton::clicked, this, [this] { platform::print_form(this); });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     QWidget* order[] = {m_pvc,
                         m_sono,

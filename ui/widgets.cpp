@@ -2,7 +2,9 @@
 #include "widgets.h"
 
 #include "look.h"
+#include "platform/platform.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -33,6 +35,19 @@ QPushButton* make_button(QWidget* parent, const char* name, const QString& text)
     button->setObjectName(name);
     look::no_default(button);
     return button;
+}
+
+PrintOkButtons make_print_ok(QWidget* dialog, const char* print_name, const char* ok_name,
+                             const QString& ok_text) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    auto* print = make_button(dialog, print_name, "&Print");
+    auto* ok = make_button(dialog, ok_name, ok_text);
+    row->addWidget(print);
+    row->addWidget(ok);
+    QObject::connect(print, &QPushButton::clicked, dialog,
+                     [dialog] { platform::print_form(dialog); });
+    return {row, ok};
 }
 
 } // namespace cylindra

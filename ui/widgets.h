@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -18,5 +19,14 @@ QLineEdit* make_box(QWidget* parent, const char* name, const QString& text, bool
 // A dialog button that never becomes the default, so Enter stays with the
 // text boxes.
 QPushButton* make_button(QWidget* parent, const char* name, const QString& text);
+
+// The Print and OK buttons at the bottom right of a dialog. Print asks and
+// then prints the dialog's picture.
+struct PrintOkButtons {
+    QHBoxLayout* row;
+    QPushButton* ok;
+};
+PrintOkButtons make_print_ok(QWidget* dialog, const char* print_name, const char* ok_name,
+                             const QString& ok_text);
 
 } // namespace cylindra

@@ -128,6 +128,11 @@ class DialogsTest : public QObject {
             click("frmDrivers", "opt_15in");
             QCOMPARE(f.colour("frmDrivers", "lbl_15in_dia"), look::rgb(colour::warnred));
             QCOMPARE(f.colour("frmDrivers", "lbl_12in_dia"), look::rgb(colour::grey));
+            click("frmDrivers", "Option1"); // back to the list restores its row
+            QCOMPARE(f.design().dia, 318.0);
+            QCOMPARE(f.text("frmDrivers", "txt_vol"), QString("4.5"));
+            click("frmDrivers", "Option2");
+            click("frmDrivers", "opt_15in");
             auto* name = f.box("frmDrivers", "Text1");
             f.retype(name, "My woofer");
             QCOMPARE(f.design().drivername, std::string("My woofer"));
