@@ -21,7 +21,9 @@ constexpr const char* kUsage =
     "  --solve PAIR    height: solve height and port length from volume and\n"
     "                  tuning (the default); volume: solve volume and tuning\n"
     "                  from height and port length\n"
-    "  --help          show this text\n";
+    "  --help          show this text\n"
+    "\n"
+    "The window also takes the toolkit's own options, such as -platform NAME.\n";
 
 Command refuse(std::string why) {
     Command c;
@@ -41,7 +43,13 @@ Command parse_command_line(const std::vector<std::string>& args) {
             c.action = CommandAction::help;
             return c;
         }
-        if (a == "--report") {
+        if (a.size() > 1 && a[0] == '-' && a[1] != '-') {
+            // A window toolkit option such as "-platform offscreen": the
+            // application object takes it, with its value if it has one.
+            if (i + 1 < args.size() && !args[i + 1].starts_with('-')) {
+                ++i;
+            }
+        } else if (a == "--report") {
             c.action = CommandAction::report;
         } else if (a == "--units" || a == "--solve") {
             if (i + 1 == args.size()) {

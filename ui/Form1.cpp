@@ -9,6 +9,7 @@
 #include "frmWarnings.h"
 #include "look.h"
 #include "measurement_field.h"
+#include "option_group.h"
 #include "platform/platform.h"
 #include "program.h"
 #include "widgets.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -119,10 +121,9 @@ QWidget* Form1::build_inputs() {
     grid->addWidget(m_frame2, 2, 0);
     grid->addWidget(m_opt_height, 2, 1);
     grid->setVerticalSpacing(10);
-    connect(m_opt_vol, &QRadioButton::clicked, this,
-            [this] { select_solve_mode(SolveMode::opt_vol); });
-    connect(m_opt_height, &QRadioButton::clicked, this,
-            [this] { select_solve_mode(SolveMode::opt_height); });
+    m_solve = new OptionGroup(this);
+    m_solve->add(m_opt_vol, [this] { solve_mode_clicked(SolveMode::opt_vol); });
+    m_solve->add(m_opt_height, [this] { solve_mode_clicked(SolveMode::opt_height); });
     return inputs;
 }
 
@@ -133,7 +134,6 @@ QWidget* Form1::build_results() {
     m_warnings = make_label(results, "lbl_warnings", "Display warnings",
                             "Click label to access more results and checks");
     m_warnings->setCursor(Qt::PointingHandCursor);
-    look::set_bold(m_warnings, true);
     m_warnings->installEventFilter(this);
     column->addWidget(m_warnings);
     const char* lines[][3] = {
@@ -168,7 +168,6 @@ QGroupBox* Form1::build_driver_panel() {
         grid->addWidget(make_label(m_frame6, rows[r][0], rows[r][1], rows[r][2]), r, 0);
         auto* value = make_label(m_frame6, rows[r][3], "");
         value->setMinimumWidth(fontMetrics().horizontalAdvance("00' 00 00/00") + 8);
-        look::set_bold(value, true);
         grid->addWidget(value, r, 1);
     }
     return m_frame6;
@@ -244,9 +243,11 @@ void Form1::style_pairs(bool solve_volume) {
 }
 
 void Form1::select_solve_mode(SolveMode mode) {
-    const bool volume = mode == SolveMode::opt_vol;
-    (volume ? m_opt_vol : m_opt_height)->setChecked(true);
-    style_pairs(volume);
+    m_solve->select(mode == SolveMode::opt_vol ? m_opt_vol : m_opt_height);
+}
+
+void Form1::solve_mode_clicked(SolveMode mode) {
+    style_pairs(mode == SolveMode::opt_vol);
     m_program.design().solvemode = mode;
     m_program.calculate_all();
 }
@@ -270,7 +271,11 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (watched == m_warnings && event->type() == QEvent::MouseButtonRelease) {
-        open_warnings();
+        // A click: the left button let go over the label.
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton && m_warnings->rect().contains(mouse->pos())) {
+            open_warnings();
+        }
         return true;
     }
     return QMainWindow::eventFilter(watched, event);

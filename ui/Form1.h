@@ -17,6 +17,7 @@ class QRadioButton;
 namespace cylindra {
 
 class EnclosureDiagram;
+class OptionGroup;
 class Program;
 
 class Form1 : public QMainWindow {
@@ -50,12 +51,14 @@ class Form1 : public QMainWindow {
     QGroupBox* build_driver_panel();
     void build_menu();
     void style_pairs(bool solve_volume);
+    void solve_mode_clicked(SolveMode mode);
 
     Program& m_program;
     QFrame* m_frame2 = nullptr;
     QFrame* m_frame3 = nullptr;
     QRadioButton* m_opt_height = nullptr;
     QRadioButton* m_opt_vol = nullptr;
+    OptionGroup* m_solve = nullptr;
     QLabel* m_warnings = nullptr;
     QGroupBox* m_frame6 = nullptr;
     EnclosureDiagram* m_diagram = nullptr;

@@ -3,6 +3,7 @@
 
 #include "diagrams.h"
 #include "look.h"
+#include "option_group.h"
 #include "platform/platform.h"
 #include "program.h"
 #include "widgets.h"
@@ -77,15 +78,15 @@ void frmDimensions::build_options() {
          "Used to determine height, tipping clearance and port exit clearance"},
         {"opt_grille", "Speaker grille used to cover port", kHeight},
         {"opt_nocover", "No cover used on port", kHeight}};
+    m_cover_group = new OptionGroup(this);
     for (int i = 0; i < 3; ++i) {
         m_covers[i] = new QRadioButton(options[i][1], this);
         m_covers[i]->setObjectName(options[i][0]);
         m_covers[i]->setToolTip(options[i][2]);
         covers->addWidget(m_covers[i]);
-        connect(m_covers[i], &QRadioButton::clicked, this,
-                [this, i] { cover_clicked(static_cast<CoverType>(i)); });
+        m_cover_group->add(m_covers[i], [this, i] { cover_clicked(static_cast<CoverType>(i)); });
     }
-    m_covers[0]->setChecked(true);
+    m_cover_group->preset(m_covers[0]);
     column->addLayout(covers);
 }
 
@@ -130,8 +131,7 @@ void frmDimensions::build_fields() {
 }
 
 void frmDimensions::select_cover(CoverType cover) {
-    m_covers[static_cast<int>(cover)]->setChecked(true);
-    cover_clicked(cover);
+    m_cover_group->select(m_covers[static_cast<int>(cover)]);
 }
 
 void frmDimensions::set_flush_mounted(bool flush) {

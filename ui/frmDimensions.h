@@ -12,6 +12,7 @@ class QRadioButton;
 
 namespace cylindra {
 
+class OptionGroup;
 class PartsDrawing;
 class Program;
 
@@ -35,6 +36,7 @@ class frmDimensions : public PlacedDialog {
 
     Program& m_program;
     QRadioButton* m_covers[3] = {}; // indexed by CoverType
+    OptionGroup* m_cover_group = nullptr;
     QCheckBox* m_flush = nullptr;
     PartsDrawing* m_with_cover = nullptr;
     PartsDrawing* m_without_cover = nullptr;

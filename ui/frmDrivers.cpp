@@ -3,6 +3,7 @@
 
 #include "look.h"
 #include "measurement_field.h"
+#include "option_group.h"
 #include "platform/platform.h"
 #include "program.h"
 #include "widgets.h"
@@ -64,8 +65,10 @@ frmDrivers::frmDrivers(Program& program, QWidget* parent)
         sources->addWidget(o);
     }
     grid->addWidget(source, 0, 0, 1, 7);
-    connect(m_option1, &QRadioButton::clicked, this, &frmDrivers::option1_clicked);
-    connect(m_option2, &QRadioButton::clicked, this, &frmDrivers::option2_clicked);
+    m_source = new OptionGroup(this);
+    m_source->add(m_option1, [this] { option1_clicked(); });
+    m_source->add(m_option2, [this] { option2_clicked(); });
+    m_size = new OptionGroup(this);
     build_values();
 }
 
@@ -94,7 +97,7 @@ void frmDrivers::build_values() {
         m_sizes[c] = new QRadioButton(n == 8 ? " 8 inch" : QString("%1 inch").arg(n), this);
         m_sizes[c]->setObjectName(QString("opt_%1in").arg(n));
         grid->addWidget(m_sizes[c], 2, 2 + int(c), Qt::AlignCenter);
-        connect(m_sizes[c], &QRadioButton::clicked, this, [this, n] { nominal_clicked(n); });
+        m_size->add(m_sizes[c], [this, n] { nominal_clicked(n); });
     }
     for (int r = 0; r < 4; ++r) {
         const ValueRow& v = kValueRows[r];
@@ -119,8 +122,8 @@ void frmDrivers::build_values() {
     const auto [buttons, ok] = make_print_ok(this, "Command1", "Command2", "OK");
     grid->addLayout(buttons, 9, 0, 1, 7);
     connect(ok, &QPushButton::clicked, this, &frmDrivers::ok_clicked);
-    m_option1->setChecked(true);
-    m_sizes[0]->setChecked(true);
+    m_source->preset(m_option1);
+    m_size->preset(m_sizes[0]);
     enable_manual_controls(false);
 }
 
@@ -151,8 +154,7 @@ void frmDrivers::enable_manual_controls(bool manual) {
 }
 
 void frmDrivers::select_source(bool manual) {
-    (manual ? m_option2 : m_option1)->setChecked(true);
-    manual ? option2_clicked() : option1_clicked();
+    m_source->select(manual ? m_option2 : m_option1);
 }
 
 void frmDrivers::option1_clicked() {
@@ -197,8 +199,7 @@ void frmDrivers::combo_clicked(int position) {
 void frmDrivers::select_nominal(int nominal) {
     for (std::size_t c = 0; c < kNominalSizes.size(); ++c) {
         if (kNominalSizes[c] == nominal) {
-            m_sizes[c]->setChecked(true);
-            nominal_clicked(nominal);
+            m_size->select(m_sizes[c]);
         }
     }
 }

@@ -17,6 +17,7 @@ class QRadioButton;
 
 namespace cylindra {
 
+class OptionGroup;
 class Program;
 
 class frmDrivers : public PlacedDialog {
@@ -51,6 +52,8 @@ class frmDrivers : public PlacedDialog {
     Program& m_program;
     QRadioButton* m_option1 = nullptr;
     QRadioButton* m_option2 = nullptr;
+    OptionGroup* m_source = nullptr;
+    OptionGroup* m_size = nullptr;
     QComboBox* m_combo = nullptr;
     QRadioButton* m_sizes[kNominalSizes.size()] = {};
 };

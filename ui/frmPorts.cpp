@@ -2,6 +2,7 @@
 #include "frmPorts.h"
 
 #include "look.h"
+#include "option_group.h"
 #include "platform/platform.h"
 #include "program.h"
 #include "widgets.h"
@@ -68,12 +69,11 @@ frmPorts::frmPorts(Program& program, QWidget* parent)
     }
     const auto [buttons, ok] = make_print_ok(this, "Command2", "Command1", "&OK");
     grid->addLayout(buttons, grid->rowCount(), 0, 1, 3);
-    m_sono->setChecked(true);
+    m_material = new OptionGroup(this);
+    m_material->add(m_pvc, [this] { m_program.design().portmaterial = PortMaterial::PVC; });
+    m_material->add(m_sono, [this] { m_program.design().portmaterial = PortMaterial::sonotube; });
+    m_material->preset(m_sono);
     m_exit->setChecked(true);
-    connect(m_pvc, &QRadioButton::clicked, this,
-            [this] { m_program.design().portmaterial = PortMaterial::PVC; });
-    connect(m_sono, &QRadioButton::clicked, this,
-            [this] { m_program.design().portmaterial = PortMaterial::sonotube; });
     connect(m_exit, &QCheckBox::clicked, this, &frmPorts::exit_clicked);
     connect(m_intake, &QCheckBox::clicked, this, &frmPorts::intake_clicked);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -106,9 +106,7 @@ void frmPorts::set_intake_flared(bool flared) {
 }
 
 void frmPorts::select_material(PortMaterial material) {
-    QRadioButton* b = material == PortMaterial::PVC ? m_pvc : m_sono;
-    b->setChecked(true);
-    b->click(); // runs the handler as a click would
+    m_material->select(material == PortMaterial::PVC ? m_pvc : m_sono);
 }
 
 // The intake can be flared only while the exit is.

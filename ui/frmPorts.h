@@ -13,6 +13,7 @@ class QRadioButton;
 
 namespace cylindra {
 
+class OptionGroup;
 class Program;
 
 class frmPorts : public PlacedDialog {
@@ -36,6 +37,7 @@ class frmPorts : public PlacedDialog {
     QCheckBox* m_intake = nullptr;
     QRadioButton* m_pvc = nullptr;
     QRadioButton* m_sono = nullptr;
+    OptionGroup* m_material = nullptr;
 };
 
 } // namespace cylindra

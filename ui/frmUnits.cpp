@@ -2,6 +2,7 @@
 #include "frmUnits.h"
 
 #include "look.h"
+#include "option_group.h"
 #include "platform/platform.h"
 #include "program.h"
 #include "widgets.h"
@@ -101,12 +102,13 @@ frmUnits::frmUnits(Program& program, QWidget* parent)
         {"Option3", "Imperial - Decimal inches.  example    15.94"}};
     const LengthUnit units[] = {LengthUnit::metric, LengthUnit::metric_cm, LengthUnit::inches,
                                 LengthUnit::decimalinches};
+    m_group = new OptionGroup(this);
     for (int i = 0; i < 4; ++i) {
         auto* option = new QRadioButton(options[i].second, this);
         option->setObjectName(options[i].first);
         m_options[static_cast<int>(units[i])] = option;
         column->addWidget(option);
-        connect(option, &QRadioButton::clicked, this, [this, u = units[i]] { unit_clicked(u); });
+        m_group->add(option, [this, u = units[i]] { unit_clicked(u); });
     }
     m_litres = new QCheckBox("Leave volume in litres rather than converting to cu.ft", this);
     m_litres->setObjectName("chk_litres");
@@ -132,8 +134,7 @@ void frmUnits::load() {
 }
 
 void frmUnits::select_unit(LengthUnit unit) {
-    m_options[static_cast<int>(unit)]->setChecked(true);
-    unit_clicked(unit);
+    m_group->select(m_options[static_cast<int>(unit)]);
 }
 
 void frmUnits::set_litres_checked(bool checked) {

@@ -14,6 +14,7 @@ class QRadioButton;
 
 namespace cylindra {
 
+class OptionGroup;
 class Program;
 
 class frmUnits : public PlacedDialog {
@@ -37,6 +38,7 @@ class frmUnits : public PlacedDialog {
 
     Program& m_program;
     QRadioButton* m_options[4] = {}; // indexed by LengthUnit
+    OptionGroup* m_group = nullptr;
     QCheckBox* m_litres = nullptr;
     QGroupBox* m_rules = nullptr;
 };

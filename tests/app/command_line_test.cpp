@@ -81,6 +81,13 @@ INSTANTIATE_TEST_SUITE_P(
                     Refused{"OptionsWithoutReport", {"--units", "metric"}}),
     [](const auto& info) { return info.param.name; });
 
+TEST(WindowCommand, PassesTheToolkitsOwnOptionsOn) {
+    EXPECT_EQ(parse_command_line({}).action, CommandAction::start_windows);
+    EXPECT_EQ(parse_command_line({"-platform", "offscreen", "-reverse"}).action,
+              CommandAction::start_windows);
+    EXPECT_EQ(parse_command_line({"design.cyl"}).action, CommandAction::bad_arguments);
+}
+
 TEST(HelpCommand, SaysHowToUseIt) {
     const Outcome r = run({"--help"});
     EXPECT_EQ(r.code, 0);

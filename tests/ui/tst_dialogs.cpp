@@ -147,6 +147,38 @@ class DialogsTest : public QObject {
         QCOMPARE(f.find<QGroupBox>("Form1", "Frame6")->title(), QString("My woofer"));
     }
 
+    void sizeOptionsFormOneGroup() {
+        const auto selected_sizes = [this] {
+            int n = 0;
+            for (const char* size : {"opt_8in", "opt_10in", "opt_12in", "opt_15in", "opt_18in"}) {
+                n += f.find<QRadioButton>("frmDrivers", size)->isChecked();
+            }
+            return n;
+        };
+        QCOMPARE(selected_sizes(), 1);
+        QVERIFY(f.find<QRadioButton>("frmDrivers", "opt_12in")->isChecked());
+        click("frmDrivers", "Option2");
+        click("frmDrivers", "opt_15in");
+        QCOMPARE(selected_sizes(), 1);
+        QVERIFY(f.find<QRadioButton>("frmDrivers", "Option2")->isChecked());
+    }
+
+    void clickingTheSelectedSourceKeepsTypedValues() {
+        click("frmDrivers", "Option2");
+        f.design().dia = 406.4;
+        click("frmDrivers", "Option2");
+        QCOMPARE(f.design().dia, 406.4);
+    }
+
+    void onlyALeftClickOpensTheWarnings() {
+        auto* label = f.find<QLabel>("Form1", "lbl_warnings");
+        QTest::mouseClick(label, Qt::RightButton);
+        QCOMPARE(f.modal_count(), 0);
+        f.inside_next_modal([](QDialog*) {});
+        QTest::mouseClick(label, Qt::LeftButton);
+        QCOMPARE(f.modal_count(), 1);
+    }
+
     void enteredValueTurnsBlueAfterOk() {
         f.choose_unit("Option1", false);
         f.inside_next_modal([this](QDialog*) {
