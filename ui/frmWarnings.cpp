@@ -53,11 +53,11 @@ const char* picture_name(CheckStatus status) {
     return "info";
 }
 
-QLabel* picture_label(QWidget* parent, const char* name, StatusPicture which) {
+QLabel* picture_label(QWidget* parent, const char* name, const QPixmap& picture) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->setFixedSize(kIcon, kIcon);
-    label->setPixmap(status_picture(which));
+    label->setPixmap(picture);
     return label;
 }
 
@@ -102,11 +102,15 @@ QPixmap status_picture(StatusPicture which) {
 frmWarnings::frmWarnings(QWidget* parent) : PlacedDialog(parent, 0.5, 0.5) {
     setObjectName("frmWarnings");
     setWindowTitle("Cylindra: Warnings");
+    for (const auto which :
+         {StatusPicture::yes, StatusPicture::no, StatusPicture::exclaim, StatusPicture::info}) {
+        m_status[static_cast<int>(which)] = status_picture(which);
+    }
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(10);
     for (int r = 0; r < kCheckRows; ++r) {
         const StatusPicture first = r >= lbl_resonance ? StatusPicture::info : StatusPicture::yes;
-        m_pictures[r] = picture_label(this, kRows[r].picture, first);
+        m_pictures[r] = picture_label(this, kRows[r].picture, m_status[static_cast<int>(first)]);
         m_rows[r] = make_label(this, kRows[r].label, kRows[r].design_text);
         m_rows[r]->setMinimumWidth(m_rows[r]->fontMetrics().horizontalAdvance(
             QString(kRows[lbl_breathingroom].design_text) + "    "));
@@ -114,7 +118,8 @@ frmWarnings::frmWarnings(QWidget* parent) : PlacedDialog(parent, 0.5, 0.5) {
         grid->addWidget(m_rows[r], r, 1);
     }
     look::set_text_colour(m_rows[lbl_portclearance], look::rgb(colour::red));
-    m_exclaim = picture_label(this, "pic_exclaim", StatusPicture::exclaim);
+    m_exclaim =
+        picture_label(this, "pic_exclaim", m_status[static_cast<int>(StatusPicture::exclaim)]);
     grid->addWidget(m_exclaim, lbl_portcapfit, 0);
     m_exclaim->hide();
     auto* note = make_label(this, "Label1",
@@ -137,8 +142,9 @@ void frmWarnings::show_checks(const Report& report) {
         QLabel* picture = m_pictures[r];
         picture->setVisible(row.visible && row.status != CheckStatus::exclaim);
         if (row.status == CheckStatus::pass || row.status == CheckStatus::fail) {
-            picture->setPixmap(status_picture(row.status == CheckStatus::pass ? StatusPicture::yes
-                                                                              : StatusPicture::no));
+            const auto which =
+                row.status == CheckStatus::pass ? StatusPicture::yes : StatusPicture::no;
+            picture->setPixmap(m_status[static_cast<int>(which)]);
         }
         picture->setProperty("picture", picture_name(row.status));
     }

@@ -7,9 +7,16 @@
 
 #include "placed_dialog.h"
 
+#include <QPixmap>
+
 class QLabel;
 
 namespace cylindra {
+
+// The status pictures: tick, cross, exclamation mark and the information
+// mark of the two resonance rows.
+enum class StatusPicture { yes, no, exclaim, info };
+QPixmap status_picture(StatusPicture which);
 
 class frmWarnings : public PlacedDialog {
   public:
@@ -20,11 +27,7 @@ class frmWarnings : public PlacedDialog {
     QLabel* m_rows[kCheckRows] = {};
     QLabel* m_pictures[kCheckRows] = {};
     QLabel* m_exclaim = nullptr;
+    QPixmap m_status[4]; // drawn once, indexed by StatusPicture
 };
-
-// The status pictures, drawn once: tick, cross, exclamation mark and the
-// information mark of the two resonance rows.
-enum class StatusPicture { yes, no, exclaim, info };
-QPixmap status_picture(StatusPicture which);
 
 } // namespace cylindra
