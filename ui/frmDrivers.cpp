@@ -175,7 +175,7 @@ void frmDrivers::option2_clicked() {
     }
     for (const char* name : {"dia", "vol", "depth", "mass"}) {
         MeasurementField& f = m_program.field(name);
-        m_program.design().*(f.spec().value) = 0;
+        m_program.design().*(f.definition().value) = 0;
         f.populate();
     }
 }

@@ -26,7 +26,7 @@ MeasurementField::MeasurementField(Program& program, std::size_t index, QLineEdi
 }
 
 double& MeasurementField::value() {
-    return m_program.design().*(spec().value);
+    return m_program.design().*(definition().value);
 }
 
 bool MeasurementField::edited() const {
@@ -43,20 +43,21 @@ void MeasurementField::set_colour(const QColor& colour) {
 
 // Driver fields wait for the driver dialog's OK; the others recalculate.
 bool MeasurementField::recalculates() const {
-    return spec().window != Window::frmDrivers;
+    return definition().window != Window::frmDrivers;
 }
 
 void MeasurementField::validate() {
-    const FieldReading reading = read_field(spec(), m_box->text().toStdString(), m_program.units());
+    const FieldReading reading =
+        read_field(definition(), m_box->text().toStdString(), m_program.units());
     if (reading.value) {
         value() = *reading.value;
     }
     if (!reading.error.empty()) {
-        platform::message_box(m_box->window(),
-                              QString::fromStdString(format_message(spec().name, reading.error)));
+        platform::message_box(m_box->window(), QString::fromStdString(format_message(
+                                                   definition().name, reading.error)));
         return; // the text stays as typed, red, and the edit flag stays set
     }
-    switch (spec().variant) {
+    switch (definition().variant) {
     case Variant::A:
     case Variant::B:
         set_edited(false);
@@ -81,18 +82,18 @@ void MeasurementField::validate_if_changed() {
         return;
     }
     set_edited(false);
-    if (spec().variant != Variant::E) {
+    if (definition().variant != Variant::E) {
         set_colour(look::rgb(colour::black));
     }
 }
 
 void MeasurementField::populate() {
-    m_populated = QString::fromStdString(field_text(spec(), value(), m_program.units()));
+    m_populated = QString::fromStdString(field_text(definition(), value(), m_program.units()));
     m_box->setText(m_populated);
 }
 
 void MeasurementField::on_change() {
-    const Variant v = spec().variant;
+    const Variant v = definition().variant;
     set_edited(true);
     if (v == Variant::E) {
         validate();
@@ -112,13 +113,14 @@ void MeasurementField::on_change() {
 }
 
 void MeasurementField::on_enter() {
-    if (spec().variant == Variant::E) {
+    if (definition().variant == Variant::E) {
         validate();
         populate();
     } else {
         validate_if_changed();
         const LengthUnit unit = m_program.units().length;
-        const bool length = spec().variant == Variant::A || spec().variant == Variant::B;
+        const bool length =
+            definition().variant == Variant::A || definition().variant == Variant::B;
         if (length && (unit == LengthUnit::metric || unit == LengthUnit::metric_cm)) {
             populate();
         }
@@ -129,7 +131,7 @@ void MeasurementField::on_enter() {
 }
 
 void MeasurementField::on_lost_focus() {
-    if (spec().variant == Variant::A && !edited()) {
+    if (definition().variant == Variant::A && !edited()) {
         return;
     }
     on_enter();

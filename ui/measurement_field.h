@@ -26,7 +26,7 @@ class MeasurementField : public QObject {
     // Writes the design value into the box in the live unit.
     void populate();
 
-    const FieldSpec& spec() const { return kFields[m_index]; }
+    const FieldSpec& definition() const { return kFields[m_index]; }
     QLineEdit* box() const { return m_box; }
     bool edited() const;
 
