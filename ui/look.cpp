@@ -10,20 +10,31 @@ namespace cylindra::look {
 
 namespace {
 
-void set_role(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
+// Sets colour roles in every colour group at once. Changing a palette makes
+// the widget and its children restyle, so an unchanged one is left alone:
+// every calculation sets the colours of a dozen labels again.
+void set_roles(QWidget* w, std::initializer_list<QPalette::ColorRole> roles, const QColor& colour) {
     QPalette p = w->palette();
+    bool changed = false;
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        p.setColor(group, role, colour);
+        for (const auto role : roles) {
+            changed = changed || p.color(group, role) != colour;
+            p.setColor(group, role, colour);
+        }
     }
-    w->setPalette(p);
+    if (changed) {
+        w->setPalette(p);
+    }
+}
+
+void set_role(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
+    set_roles(w, {role}, colour);
 }
 
 } // namespace
 
 void set_text_colour(QWidget* w, const QColor& colour) {
-    set_role(w, QPalette::Text, colour);
-    set_role(w, QPalette::WindowText, colour);
-    set_role(w, QPalette::ButtonText, colour);
+    set_roles(w, {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}, colour);
 }
 
 QColor text_colour(const QWidget* w) {
