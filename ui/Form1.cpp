@@ -29,6 +29,15 @@ namespace cylindra {
 
 namespace {
 
+// The width of the widest of some captions, with room to spare.
+int caption_width(const QWidget* w, std::initializer_list<const char*> captions) {
+    int widest = 0;
+    for (const char* c : captions) {
+        widest = std::max(widest, w->fontMetrics().horizontalAdvance(c));
+    }
+    return widest + 12;
+}
+
 // Captions are as wide as their longest unit word, so the boxes of the
 // framed pairs and of the diameters line up in one column.
 int caption_width(const QWidget* w) {
@@ -165,7 +174,12 @@ QGroupBox* Form1::build_driver_panel() {
         {"Label24", "Mounting Depth (mm)", "Used to determine port intake clearance", "lbl_depth"},
         {"Label18", "Weight (kg)", "Used to estimate total weight", "lbl_mass"}};
     for (int r = 0; r < 4; ++r) {
-        grid->addWidget(make_label(m_frame6, rows[r][0], rows[r][1], rows[r][2]), r, 0);
+        auto* caption = make_label(m_frame6, rows[r][0], rows[r][1], rows[r][2]);
+        // Wide enough for the longest unit word the caption will carry.
+        caption->setMinimumWidth(
+            caption_width(m_frame6, {"Outside diameter (inches)", "Volume occupied (litres)",
+                                     "Mounting Depth (inches)"}));
+        grid->addWidget(caption, r, 0);
         auto* value = make_label(m_frame6, rows[r][3], "");
         value->setMinimumWidth(fontMetrics().horizontalAdvance("00' 00 00/00") + 8);
         grid->addWidget(value, r, 1);
