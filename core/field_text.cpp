@@ -15,6 +15,10 @@ double cubic_feet_cut(double litres) {
     return (hair_below ? nearest : std::floor(hundredths)) / 100;
 }
 
+namespace {
+
+// Variants A and B: whole millimetres, millimetres shown in centimetres,
+// or the inch forms (the decimal form keeps its leading blank).
 std::string length_field_text(double millimetres, LengthUnit unit) {
     switch (unit) {
     case LengthUnit::metric:
@@ -39,6 +43,8 @@ std::string mass_field_text(double kilograms, LengthUnit unit) {
 std::string plain_field_text(double value, bool leading_blank) {
     return leading_blank ? plain_number(value) : number_text(value);
 }
+
+} // namespace
 
 std::string field_text(const FieldSpec& field, double value, DisplayUnits units) {
     switch (field.variant) {

@@ -17,16 +17,6 @@ namespace cylindra {
 // below a whole hundredth counts as that hundredth, so 0.29 typed stays .29.
 double cubic_feet_cut(double litres);
 
-// Variants A and B: whole millimetres, millimetres shown in centimetres, or
-// the inch forms (the decimal form keeps its leading blank).
-std::string length_field_text(double millimetres, LengthUnit unit);
-// Variant C: litres in full, or cubic feet cut to two decimals.
-std::string volume_field_text(double litres, DisplayUnits units);
-// Variant D: kilograms, or pounds in the inch units.
-std::string mass_field_text(double kilograms, LengthUnit unit);
-// Variant E: the plain text; the tuning frequency carries a leading blank.
-std::string plain_field_text(double value, bool leading_blank);
-
 // The text of any bound field.
 std::string field_text(const FieldSpec& field, double value, DisplayUnits units);
 

@@ -37,10 +37,6 @@ void set_text_colour(QWidget* w, const QColor& colour) {
     set_roles(w, {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}, colour);
 }
 
-QColor text_colour(const QWidget* w) {
-    return w->palette().color(QPalette::WindowText);
-}
-
 void set_base_colour(QWidget* w, const QColor& colour) {
     set_role(w, QPalette::Base, colour);
 }

@@ -18,7 +18,6 @@ inline QColor rgb(std::uint32_t value) {
 }
 
 void set_text_colour(QWidget* w, const QColor& colour);
-QColor text_colour(const QWidget* w);
 void set_base_colour(QWidget* w, const QColor& colour); // inside of a text box
 void set_bold(QWidget* w, bool bold);
 // The light grey of every window of the program.

@@ -147,16 +147,6 @@ TEST(BuildReport, NarrowCoverTipsOverTheEndcapEdge) {
     EXPECT_EQ(r.results.tipping, std::floor(std::sqrt(600.0 * 600 + 1362.0 * 1362)));
 }
 
-TEST(BuildReport, PoundsComeFromTheCutKilograms) {
-    Design d = worked_design();
-    for (double mass = 0; mass < 30; mass += 0.7) {
-        const Report r = calculate_all(d, {5, 150, 266, mass}, {LengthUnit::inches, true}, {});
-        EXPECT_EQ(r.labels.weight, "Estimated weight " +
-                                       plain_number(std::floor(r.results.weight * 2.2 + 0.5)) +
-                                       " lbs");
-    }
-}
-
 TEST(Calculation, StartUpDesignIsSolvedForHeight) {
     const StartupDesign s = startup_design(LengthUnit::inches, SolveMode::opt_height);
     EXPECT_EQ(s.design.portlength, 759);

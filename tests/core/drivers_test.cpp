@@ -103,11 +103,4 @@ TEST(DriverResolution, UnknownSizeKeepsThePreviousValues) {
     EXPECT_EQ(r.source[size_t(DriverQuantity::depth)], DriverSource::unchanged);
 }
 
-TEST(DriverResolution, TooltipsNameTheMissingValue) {
-    EXPECT_EQ(substitution_tooltip(DriverQuantity::depth),
-              "Data missing, generic value substituted for Mounting Depth");
-    EXPECT_EQ(substitution_tooltip(DriverQuantity::dia),
-              "Data missing, generic value substituted for Outside diameter");
-}
-
 } // namespace

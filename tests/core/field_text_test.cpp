@@ -151,15 +151,4 @@ INSTANTIATE_TEST_SUITE_P(
                     Generic{"MassKilograms", DriverQuantity::mass, 16, kCm, " 16"}),
     [](const auto& info) { return info.param.name; });
 
-TEST(Fields, TableHoldsTwentySixFieldsNineteenWithEditFlags) {
-    int variant_a = 0;
-    for (const FieldSpec& f : kFields) {
-        variant_a += f.variant == Variant::A;
-    }
-    EXPECT_EQ(variant_a, 19);
-    EXPECT_EQ(field("tubheight").box, "Text5");
-    EXPECT_EQ(field("portlength").box, "Text10");
-    EXPECT_FALSE(field_index("nosuchfield"));
-}
-
 } // namespace
