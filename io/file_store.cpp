@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "file_store.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace cylindra::io {
+
+namespace {
+
+WriteHook& write_hook() {
+    static WriteHook hook;
+    return hook;
+}
+
+} // namespace
+
+FileBytes read_file_start(const QString& path, std::size_t max_bytes) {
+    FileBytes result;
+    QFile file(path);
+    if (QFileInfo(path).isDir()) {
+        result.error = QStringLiteral("It is a folder");
+        return result;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = file.errorString();
+        return result;
+    }
+    result.opened = true;
+    const QByteArray bytes = file.read(static_cast<qint64>(max_bytes));
+    result.bytes.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return result;
+}
+
+WriteResult write_file(const QString& path, const std::string& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return {false, file.errorString()};
+    }
+    // Line by line, so that a test can fail or stop the write between lines.
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        const std::size_t end = std::min(bytes.find('\n', start), bytes.size() - 1) + 1;
+        if (write_hook() && !write_hook()(static_cast<qint64>(start))) {
+            file.cancelWriting();
+            return {false, QStringLiteral("No space left on device")};
+        }
+        const auto length = static_cast<qint64>(end - start);
+        if (file.write(bytes.data() + start, length) != length) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return {false, reason};
+        }
+        start = end;
+    }
+    if (!file.commit()) {
+        return {false, file.errorString()};
+    }
+    return {true, {}};
+}
+
+void set_write_hook(WriteHook hook) {
+    write_hook() = std::move(hook);
+}
+
+} // namespace cylindra::io
