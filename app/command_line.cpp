@@ -2,6 +2,10 @@
 #include "command_line.h"
 
 #include "core/startup.h"
+#include "io/design_file.h"
+#include "io/file_store.h"
+
+#include <QFile>
 
 #include <ostream>
 
@@ -10,17 +14,22 @@ namespace cylindra {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: cylindra [--report [--units UNIT] [--solve PAIR]]\n"
+    "Usage: cylindra [FILE.cyl]\n"
+    "       cylindra --report [FILE.cyl] [--units UNIT] [--solve PAIR]\n"
     "\n"
-    "Without options, Cylindra opens its window.\n"
+    "Without options, Cylindra opens its window, and the project FILE.cyl in it\n"
+    "when one is given.\n"
     "\n"
-    "  --report        print the results of the start-up design: the six result\n"
-    "                  lines, then the build checks, one per line\n"
+    "  --report        print the results of the project FILE.cyl, or of the\n"
+    "                  start-up design: the six result lines, then the build\n"
+    "                  checks, one per line\n"
     "  --units UNIT    metric (mm), metric-cm, inches (feet, inches and\n"
-    "                  fractions; the default) or decimalinches\n"
+    "                  fractions) or decimalinches; default: the project's\n"
+    "                  own unit, inches without a project\n"
     "  --solve PAIR    height: solve height and port length from volume and\n"
-    "                  tuning (the default); volume: solve volume and tuning\n"
-    "                  from height and port length\n"
+    "                  tuning; volume: solve volume and tuning from height and\n"
+    "                  port length; default: the project's own, height without\n"
+    "                  a project\n"
     "  --help          show this text\n"
     "\n"
     "The window also takes the toolkit's own options, such as -platform NAME.\n";
@@ -30,6 +39,45 @@ Command refuse(std::string why) {
     c.action = CommandAction::bad_arguments;
     c.error = std::move(why);
     return c;
+}
+
+void print_report(const Report& report, std::ostream& out) {
+    for (const std::string& line : report_lines(report)) {
+        out << line << '\n';
+    }
+}
+
+int report_startup(const Command& command, std::ostream& out) {
+    print_report(startup_design(command.unit.value_or(LengthUnit::inches),
+                                command.mode.value_or(SolveMode::opt_height))
+                     .report,
+                 out);
+    return 0;
+}
+
+// The project as the Open command leaves it after a first run: a project
+// that cannot be opened prints nothing, a partly read one prints the design
+// as far as it was read, and both say so on the error stream.
+int report_project(const Command& command, std::ostream& out, std::ostream& err) {
+    const io::FileBytes file = io::read_file_start(QFile::decodeName(command.project.c_str()),
+                                                   io::bytes_needed(io::kProjectLines));
+    if (!file.opened) {
+        err << "cylindra: " << command.project
+            << ": A problem occured opening project - all fields remain unchanged\n";
+        return 1;
+    }
+    StartupDesign s = startup_design(LengthUnit::inches, SolveMode::opt_height);
+    const io::DesignReading reading = io::read_project(file.bytes, s.design);
+    s.design = reading.design;
+    complete_opened(s, command.unit, command.mode);
+    print_report(s.report, out);
+    if (reading.outcome != io::ReadOutcome::complete) {
+        err << "cylindra: " << command.project
+            << ": A problem occured loading project - some values will remain at default "
+               "values\n";
+        return 1;
+    }
+    return 0;
 }
 
 } // namespace
@@ -49,6 +97,8 @@ Command parse_command_line(const std::vector<std::string>& args) {
             if (i + 1 < args.size() && !args[i + 1].starts_with('-')) {
                 ++i;
             }
+        } else if (!a.starts_with('-') && c.project.empty()) {
+            c.project = a;
         } else if (a == "--report") {
             c.action = CommandAction::report;
         } else if (a == "--units" || a == "--solve") {
@@ -88,11 +138,8 @@ int run_text_command(const Command& command, std::ostream& out, std::ostream& er
         err << "cylindra: " << command.error << "\n\n" << kUsage;
         return 2;
     case CommandAction::report:
-        for (const std::string& line :
-             report_lines(startup_design(command.unit, command.mode).report)) {
-            out << line << '\n';
-        }
-        return 0;
+        return command.project.empty() ? report_startup(command, out)
+                                       : report_project(command, out, err);
     case CommandAction::start_windows:
         break;
     }

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The command line: "cylindra --report" prints a design's results as text.
+// The command line: "cylindra FILE.cyl" opens a project in the window;
+// "cylindra --report [FILE.cyl]" prints a design's results as text.
 #pragma once
 
 #include "core/design.h"
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,15 +16,19 @@ enum class CommandAction { start_windows, report, help, bad_arguments };
 
 struct Command {
     CommandAction action = CommandAction::start_windows;
-    LengthUnit unit = LengthUnit::inches; // a first run shows feet and inches
-    SolveMode mode = SolveMode::opt_height;
-    std::string error; // why the arguments were refused
+    // Without a project a first run shows feet and inches, solving height;
+    // with one, the project's own unit and solve mode stand unless given.
+    std::optional<LengthUnit> unit;
+    std::optional<SolveMode> mode;
+    std::string project; // the project file to open or report on
+    std::string error;   // why the arguments were refused
 };
 
 // Reads the arguments after the program name.
 Command parse_command_line(const std::vector<std::string>& args);
 
-// Runs a command that needs no windows and returns the exit code.
+// Runs a command that needs no windows and returns the exit code: 0, 1 when
+// the project could not be read whole, 2 for bad arguments.
 int run_text_command(const Command& command, std::ostream& out, std::ostream& err);
 
 } // namespace cylindra

@@ -3,6 +3,7 @@
 #include "ui/program.h"
 
 #include <QApplication>
+#include <QStringList>
 
 #include <iostream>
 
@@ -17,5 +18,15 @@ int main(int argc, char** argv) {
     QApplication::setStyle("Fusion");
     Program program;
     program.start();
+    // The toolkit has taken its own options out of the arguments by now.
+    const QStringList args = QApplication::arguments().mid(1);
+    std::vector<std::string> rest;
+    for (const QString& a : args) {
+        rest.push_back(a.toStdString());
+    }
+    const Command opened = parse_command_line(rest);
+    if (!opened.project.empty()) {
+        program.files().open_path(QString::fromStdString(opened.project));
+    }
     return QApplication::exec();
 }

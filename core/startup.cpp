@@ -18,6 +18,23 @@ StartupDesign startup_design(LengthUnit unit, SolveMode mode) {
     return s;
 }
 
+void complete_opened(StartupDesign& s, std::optional<LengthUnit> unit,
+                     std::optional<SolveMode> mode) {
+    Design& d = s.design;
+    if (!d.drivermanual) {
+        apply_driver_row(d, d.driverindex); // an index outside the list changes nothing
+    }
+    s.units = {unit.value_or(d.storedlengthunit), d.storedvolumeunit == VolumeUnit::litres};
+    d.solvemode = mode.value_or(d.solvemode);
+    s.driver = resolve_driver_data(d, s.driver).values;
+    // Selecting the solve option calculates, then the design is calculated
+    // once more.
+    for (int pass = 0; pass < 2; ++pass) {
+        s.report = calculate_all(d, s.driver, s.units, s.report.results);
+        s.report.solved.apply_to(d);
+    }
+}
+
 std::vector<std::string> report_lines(const Report& report) {
     const ResultLabels& l = report.labels;
     std::vector<std::string> lines{

@@ -27,6 +27,11 @@ ModalHandler& modal_handler() {
     return handler;
 }
 
+FileHandler& file_handler() {
+    static FileHandler handler;
+    return handler;
+}
+
 SavePathHandler& save_path_handler() {
     static SavePathHandler handler;
     return handler;
@@ -48,11 +53,45 @@ int real_message_box(QWidget* parent, const MessageRequest& r) {
         box.setIcon(QMessageBox::Question);
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         break;
+    case MsgStyle::save_discard_cancel:
+        box.setIcon(QMessageBox::Warning);
+        box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Save);
+        break;
     }
-    const int pressed = box.exec();
-    return pressed == QMessageBox::Yes  ? answer_yes
-           : pressed == QMessageBox::No ? answer_no
-                                        : answer_ok;
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return answer_yes;
+    case QMessageBox::No:
+        return answer_no;
+    case QMessageBox::Save:
+        return answer_save;
+    case QMessageBox::Discard:
+        return answer_discard;
+    case QMessageBox::Cancel:
+        return answer_cancel;
+    default:
+        // Escape or the frame's close button: no decision, so nothing is lost.
+        return r.style == MsgStyle::save_discard_cancel ? answer_cancel : answer_ok;
+    }
+}
+
+QString real_file_dialog(QWidget* parent, const FileRequest& r) {
+    QFileDialog dialog(parent, r.title, r.folder, QObject::tr("Cylindra projects (*.cyl)"));
+    const bool save = r.kind == FileChoice::save_project;
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // A typed name need not exist yet: the name rule may add ".cyl" to it,
+    // and a missing file is reported by the reader.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // Saving over a project replaces it, as the program always has.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!r.name.isEmpty()) {
+        dialog.selectFile(r.name);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
 }
 
 // Draws the window's picture onto the page, as large as fits.
@@ -119,6 +158,17 @@ void show_modal(QDialog* dialog) {
 
 void set_modal_handler(ModalHandler handler) {
     modal_handler() = std::move(handler);
+}
+
+QString choose_file(QWidget* parent, const FileRequest& request) {
+    if (file_handler()) {
+        return file_handler()(request);
+    }
+    return real_file_dialog(parent, request);
+}
+
+void set_file_handler(FileHandler handler) {
+    file_handler() = std::move(handler);
 }
 
 void set_save_path_handler(SavePathHandler handler) {

@@ -16,8 +16,16 @@ namespace cylindra::platform {
 
 // Message box styles and answers, with the numbers the program has always
 // used for them.
-enum class MsgStyle { ok = 0, yes_no_question = 36, ok_information = 64 };
-enum Answer { answer_ok = 1, answer_yes = 6, answer_no = 7 };
+// save_discard_cancel is the desktop's question before changes are lost.
+enum class MsgStyle { ok = 0, yes_no_question = 36, ok_information = 64, save_discard_cancel };
+enum Answer {
+    answer_ok = 1,
+    answer_cancel = 2,
+    answer_yes = 6,
+    answer_no = 7,
+    answer_save = 10,
+    answer_discard = 11
+};
 
 struct MessageRequest {
     QString prompt;
@@ -47,6 +55,19 @@ void place_window(QWidget* window, double top_fraction, double left_fraction);
 // the window's picture on the default printer without a printer dialog.
 // Without a printer it says so and offers to save the page as a PDF.
 void print_form(QWidget* window);
+
+// The file chooser for projects: the folder it starts in, the name it
+// offers, the "*.cyl" pattern. Returns the chosen path, empty on Cancel.
+enum class FileChoice { open_project, save_project };
+struct FileRequest {
+    FileChoice kind = FileChoice::open_project;
+    QString title;
+    QString folder;
+    QString name;
+};
+QString choose_file(QWidget* parent, const FileRequest& request);
+using FileHandler = std::function<QString(const FileRequest&)>;
+void set_file_handler(FileHandler handler);
 
 // Where the PDF goes when there is no printer; tests answer it themselves.
 using SavePathHandler = std::function<QString(QWidget* parent)>;

@@ -12,6 +12,7 @@
 #include "option_group.h"
 #include "platform/platform.h"
 #include "program.h"
+#include "project_files.h"
 #include "widgets.h"
 
 #include <QApplication>
@@ -20,7 +21,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -93,6 +96,7 @@ Form1::Form1(Program& program) : m_program(program) {
     columns->addLayout(right, 1);
     setCentralWidget(central);
     build_menu();
+    setAcceptDrops(true);
 }
 
 QWidget* Form1::build_inputs() {
@@ -187,7 +191,35 @@ QGroupBox* Form1::build_driver_panel() {
     return m_frame6;
 }
 
+void Form1::build_project_menu() {
+    QMenu* project = menuBar()->addMenu("&Project");
+    project->menuAction()->setObjectName("mnu_project");
+    ProjectFiles& files = m_program.files();
+    const struct {
+        const char* name;
+        const char* text;
+        QKeySequence keys;
+        bool (ProjectFiles::*command)();
+    } items[] = {{"mnu_load", "&Open...", QKeySequence::Open, &ProjectFiles::open_command},
+                 {"mnu_savecurrent", "&Save", QKeySequence::Save, &ProjectFiles::save_command},
+                 {"mnu_save", "&Save As...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                  &ProjectFiles::save_as_command}};
+    for (const auto& item : items) {
+        QAction* action = project->addAction(item.text);
+        action->setObjectName(item.name);
+        action->setShortcut(item.keys);
+        connect(action, &QAction::triggered, this,
+                [&files, command = item.command] { (files.*command)(); });
+    }
+    project->addSeparator();
+    QAction* quit = project->addAction("&Quit");
+    quit->setObjectName("mnu_quit");
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+}
+
 void Form1::build_menu() {
+    build_project_menu();
     const struct {
         const char* name;
         const char* text;
@@ -296,8 +328,40 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+    if (!m_program.files().confirm_discard()) {
+        event->ignore();
+        return;
+    }
+    m_program.files().save_settings();
     event->accept();
     QApplication::quit();
+}
+
+namespace {
+
+// The project file a drag carries: one local file.
+QString dropped_file(const QMimeData* data) {
+    if (!data->hasUrls() || data->urls().size() != 1 || !data->urls().constFirst().isLocalFile()) {
+        return {};
+    }
+    return data->urls().constFirst().toLocalFile();
+}
+
+} // namespace
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+    if (!dropped_file(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+    const QString path = dropped_file(event->mimeData());
+    if (path.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    m_program.files().open_path(path);
 }
 
 } // namespace cylindra

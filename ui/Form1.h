@@ -44,12 +44,15 @@ class Form1 : public QMainWindow {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     QWidget* build_inputs();
     QWidget* build_results();
     QGroupBox* build_driver_panel();
     void build_menu();
+    void build_project_menu();
     void style_pairs(bool solve_volume);
     void solve_mode_clicked(SolveMode mode);
 

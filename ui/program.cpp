@@ -67,18 +67,49 @@ void Program::start() {
     m_form1->setWindowTitle(
         QString::fromStdString("Cylindra V" + m_design.version + " - " + m_design.projectname));
     m_form1->show();
-    apply_settings();
+    m_files.load_settings();
     m_form1->select_solve_mode(m_design.solvemode);
     calculate_all();
+    m_files.mark_saved();
 }
 
-// Brings every window into line with the option words and driver of the
-// record, in the order the stored settings are applied: the typed values
-// are read while the unit is still millimetres, then the unit switches.
+// The typed values are read while the unit is still millimetres; then the
+// unit switches to the stored one.
 void Program::apply_settings() {
     for (const char* name : {"dia", "vol", "depth", "mass"}) {
         field(name).populate();
     }
+    apply_driver_selection();
+    validateall();
+    m_units_dialog->select_unit(m_design.storedlengthunit);
+    if (is_inch_unit(m_design.storedlengthunit)) {
+        m_units_dialog->set_litres_checked(m_design.storedvolumeunit == VolumeUnit::litres);
+    }
+    apply_construction_options();
+    drawflares();
+    populateall();
+    resolve_driver_data();
+}
+
+// The values just read are shown first in the unit that was in force, then
+// the unit of the project takes over and everything is shown again.
+void Program::apply_project() {
+    populateall();
+    apply_driver_selection();
+    m_units_dialog->select_unit(m_design.storedlengthunit);
+    m_units_dialog->set_litres_checked(m_design.storedvolumeunit == VolumeUnit::litres);
+    apply_construction_options();
+    drawflares();
+    populateall();
+    resolve_driver_data();
+    m_form1->select_solve_mode(m_design.solvemode);
+    calculate_all();
+}
+
+// The driver source, name, nominal size and list entry of the record. The
+// source's handler keeps the driver values just read instead of clearing
+// them for a driver typed by hand.
+void Program::apply_driver_selection() {
     m_loadingdriver = true;
     m_drivers->select_source(m_design.drivermanual);
     m_loadingdriver = false;
@@ -87,19 +118,14 @@ void Program::apply_settings() {
     if (!m_design.drivermanual) {
         m_drivers->select_entry(m_design.driverindex);
     }
-    validateall();
-    m_units_dialog->select_unit(m_design.storedlengthunit);
-    if (is_inch_unit(m_design.storedlengthunit)) {
-        m_units_dialog->set_litres_checked(m_design.storedvolumeunit == VolumeUnit::litres);
-    }
+}
+
+void Program::apply_construction_options() {
     m_dimensions->select_cover(m_design.covertype);
     m_dimensions->set_flush_mounted(m_design.flush_mounted());
     m_ports->set_exit_flared(m_design.exit_flared());
     m_ports->set_intake_flared(m_design.intake_flared());
     m_ports->select_material(m_design.portmaterial);
-    drawflares();
-    populateall();
-    resolve_driver_data();
 }
 
 void Program::calculate_all() {

@@ -16,6 +16,8 @@
 #include "core/design.h"
 #include "core/drivers.h"
 
+#include "project_files.h"
+
 #include <QObject>
 
 #include <array>
@@ -39,8 +41,8 @@ class Program : public QObject {
     Program();
     ~Program() override;
 
-    // The start-up sequence: dialogs made and hidden, the stored (here the
-    // default) settings applied, the main window shown and calculated.
+    // The start-up sequence: dialogs made and hidden, the main window shown,
+    // the stored settings read and applied, and the design calculated.
     void start();
 
     Design& design() { return m_design; }
@@ -57,6 +59,12 @@ class Program : public QObject {
     // values must then stay as read.
     bool loading_driver() const { return m_loadingdriver; }
 
+    // Bring every window into line with the record after the preferences,
+    // respectively a project, have been read into it: each control change
+    // runs its own handler, as if the user had made it.
+    void apply_settings();
+    void apply_project();
+
     void calculate_all();
     void populateall();
     void validateall();
@@ -71,9 +79,11 @@ class Program : public QObject {
     frmUnits& units_dialog() { return *m_units_dialog; }
     frmPorts& ports() { return *m_ports; }
     frmDrivers& drivers() { return *m_drivers; }
+    ProjectFiles& files() { return m_files; }
 
   private:
-    void apply_settings();
+    void apply_driver_selection();
+    void apply_construction_options();
     void show_driver_summary(const DriverResolution& resolution);
 
     Design m_design;
@@ -89,6 +99,7 @@ class Program : public QObject {
     frmPorts* m_ports = nullptr;
     frmDrivers* m_drivers = nullptr;
     std::array<MeasurementField*, kFields.size()> m_fields{};
+    ProjectFiles m_files{*this};
 };
 
 } // namespace cylindra

@@ -85,7 +85,10 @@ TEST(WindowCommand, PassesTheToolkitsOwnOptionsOn) {
     EXPECT_EQ(parse_command_line({}).action, CommandAction::start_windows);
     EXPECT_EQ(parse_command_line({"-platform", "offscreen", "-reverse"}).action,
               CommandAction::start_windows);
-    EXPECT_EQ(parse_command_line({"design.cyl"}).action, CommandAction::bad_arguments);
+    const Command open = parse_command_line({"-platform", "offscreen", "design.cyl"});
+    EXPECT_EQ(open.action, CommandAction::start_windows);
+    EXPECT_EQ(open.project, "design.cyl");
+    EXPECT_EQ(parse_command_line({"a.cyl", "b.cyl"}).action, CommandAction::bad_arguments);
 }
 
 TEST(HelpCommand, SaysHowToUseIt) {
