@@ -220,11 +220,7 @@ DesignReading read_lines(const std::vector<LineFormat>& format, const std::vecto
 } // namespace
 
 std::optional<double> read_number_line(std::string_view line) {
-    const auto value = read_line_number(line);
-    if (value && !acceptable_value(*value)) {
-        return std::nullopt;
-    }
-    return value;
+    return read_line_number(line);
 }
 
 std::vector<std::string> project_lines(const Design& design) {

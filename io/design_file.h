@@ -54,8 +54,9 @@ DesignReading read_project_lines(const std::vector<TextLine>& lines, const Desig
 DesignReading read_preference_lines(const std::vector<TextLine>& lines, const Design& current);
 
 // A number line as read: blanks and tabs ignored, the leading number, 0 when
-// the line holds none; nothing when the number lies beyond what a design may
-// hold (beyond a double's range, or beyond the largest design value).
+// the line holds none; nothing when the number lies beyond a double's range.
+// Larger values than a user may type are read: the calculation can solve
+// such values, and every file written must read back.
 std::optional<double> read_number_line(std::string_view line);
 
 } // namespace cylindra::io

@@ -7,19 +7,68 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "io/file_store.h"
 
 namespace cylindra::testing {
 
+namespace {
+
+// A home of its own for the test process, so that no test reads or writes
+// the preferences or projects of the person running it.
+const QTemporaryDir& test_home() {
+    static QTemporaryDir home;
+    static const bool moved = [] {
+        qputenv("HOME", home.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toLocal8Bit());
+        qputenv("XDG_DOCUMENTS_DIR", (home.path() + "/Documents").toLocal8Bit());
+        QStandardPaths::setTestModeEnabled(true);
+        QDir(home.path()).mkpath("projects");
+        return true;
+    }();
+    (void)moved;
+    return home;
+}
+
+} // namespace
+
+QString ProgramFixture::folder() const {
+    return test_home().path() + "/projects";
+}
+
 void ProgramFixture::start() {
-    m_answers.clear();
+    test_home();
+    const QString prefs =
+        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/cylindra.ini";
+    QFile::remove(prefs);
+    launch();
+}
+
+void ProgramFixture::restart() {
+    m_program.reset();
+    launch();
+}
+
+void ProgramFixture::launch() {
     m_messages.clear();
     m_titles.clear();
     m_unexpected.clear();
-    m_modal_actions.clear();
     m_modal_count = 0;
-    m_answer_all = 0;
-    QStandardPaths::setTestModeEnabled(true);
+    m_file_requests.clear();
+    platform::set_file_handler([this](const platform::FileRequest& r) {
+        m_file_requests.push_back(r);
+        if (m_files.empty()) {
+            m_unexpected << "file chooser " + r.title;
+            return QString();
+        }
+        const QString path = m_files.front();
+        m_files.pop_front();
+        return path;
+    });
     platform::set_message_handler([this](const platform::MessageRequest& r) {
         m_messages << r.prompt;
         m_titles << r.title;
@@ -55,9 +104,15 @@ void ProgramFixture::start() {
 
 void ProgramFixture::stop() {
     m_program.reset();
+    m_answers.clear();
+    m_answer_all = 0;
+    m_modal_actions.clear();
+    m_files.clear();
     platform::set_message_handler({});
     platform::set_modal_handler({});
     platform::set_save_path_handler({});
+    platform::set_file_handler({});
+    io::set_write_hook({});
 }
 
 QWidget* ProgramFixture::window_widget(const char* name) {

@@ -4,6 +4,7 @@
 // fails the test.
 #pragma once
 
+#include "platform/platform.h"
 #include "ui/program.h"
 
 #include <QDialog>
@@ -15,12 +16,17 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace cylindra::testing {
 
 class ProgramFixture {
   public:
+    // Starts as a first run: no preferences file. The per-user folders lie
+    // in a temporary home for the whole test process.
     void start();
+    // Starts again keeping the preferences file the last run wrote.
+    void restart();
     void stop();
 
     Program& program() { return *m_program; }
@@ -57,6 +63,12 @@ class ProgramFixture {
         m_modal_actions.push_back(std::move(action));
     }
     int modal_count() const { return m_modal_count; }
+    // The next file chooser returns this path ("" for Cancel); its request is
+    // kept.
+    void answer_next_file(const QString& path) { m_files.push_back(path); }
+    const std::vector<platform::FileRequest>& file_requests() const { return m_file_requests; }
+    // The temporary folder the tests keep their projects in.
+    QString folder() const;
 
     // Chooses a unit through the Units menu, as a user does.
     void choose_unit(const char* option, bool litres_checked);
@@ -64,6 +76,7 @@ class ProgramFixture {
     QStringList unexpected() const { return m_unexpected; }
 
   private:
+    void launch();
     QWidget* window_widget(const char* name);
 
     std::unique_ptr<Program> m_program;
@@ -72,6 +85,8 @@ class ProgramFixture {
     std::deque<std::function<void(QDialog*)>> m_modal_actions;
     int m_modal_count = 0;
     int m_answer_all = 0;
+    std::deque<QString> m_files;
+    std::vector<platform::FileRequest> m_file_requests;
 };
 
 } // namespace cylindra::testing
