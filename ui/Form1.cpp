@@ -311,6 +311,14 @@ void Form1::show_report(const Report& report) {
     m_diagram->set_design(m_program.design(), m_program.driver_in_use());
 }
 
+void Form1::set_driver_caption(const QString& caption) {
+    // The panel's rows fix its width; the caption may take what they leave.
+    const int room = m_frame6->layout()->minimumSize().width() - 16;
+    const QString shown = m_frame6->fontMetrics().elidedText(caption, Qt::ElideRight, room);
+    m_frame6->setTitle(shown);
+    m_frame6->setToolTip(shown == caption ? QString() : caption);
+}
+
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_frame6 && event->type() == QEvent::MouseButtonDblClick) {
         open_driver();

@@ -30,6 +30,9 @@ class Form1 : public QMainWindow {
     bool solving_volume() const;
 
     void show_report(const Report& report);
+    // The driver panel's caption: cut short to the panel's width, whole in
+    // its tooltip, so that a pasted name cannot widen the window.
+    void set_driver_caption(const QString& caption);
     EnclosureDiagram* diagram() const { return m_diagram; }
 
     // Menu commands, also reached from the driver summary and the warnings

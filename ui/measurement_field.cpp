@@ -52,7 +52,8 @@ void MeasurementField::validate() {
     if (reading.value) {
         value() = *reading.value;
     }
-    if (!reading.error.empty()) {
+    m_rejected = !reading.error.empty();
+    if (m_rejected) {
         platform::message_box(m_box->window(), QString::fromStdString(format_message(
                                                    definition().name, reading.error)));
         return; // the text stays as typed, red, and the edit flag stays set
@@ -77,7 +78,7 @@ void MeasurementField::validate() {
 }
 
 void MeasurementField::validate_if_changed() {
-    if (m_box->text() != m_populated) {
+    if (m_rejected || m_box->text() != m_populated) {
         validate();
         return;
     }
@@ -89,6 +90,7 @@ void MeasurementField::validate_if_changed() {
 
 void MeasurementField::populate() {
     m_populated = QString::fromStdString(field_text(definition(), value(), m_program.units()));
+    m_rejected = false;
     m_box->setText(m_populated);
 }
 

@@ -53,6 +53,9 @@ class MeasurementField : public QObject {
     std::size_t m_index;
     QLineEdit* m_box;
     QString m_populated; // the text populate last wrote
+    // A rejected text set the value to 0 while the box still holds text:
+    // until a text is accepted, no text counts as unchanged.
+    bool m_rejected = false;
 };
 
 } // namespace cylindra

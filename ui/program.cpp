@@ -186,12 +186,11 @@ void Program::show_driver_summary(const DriverResolution& resolution) {
         label->setToolTip(QString::fromStdString(substitution_tooltip(q)));
         look::set_text_colour(label, look::rgb(colour::warnred));
     }
-    auto* frame = m_form1->findChild<QGroupBox*>("Frame6");
     if (!m_drivers->list_source()) {
-        frame->setTitle(QString::fromStdString(m_design.drivername));
+        m_form1->set_driver_caption(QString::fromStdString(m_design.drivername));
     } else if (const auto row = m_drivers->selected_row()) {
         const auto name = driver_table()[*row].name;
-        frame->setTitle("Driver - " + QString::fromUtf8(name.data(), int(name.size())));
+        m_form1->set_driver_caption("Driver - " + QString::fromUtf8(name.data(), int(name.size())));
     }
 }
 

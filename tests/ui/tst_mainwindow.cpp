@@ -149,6 +149,90 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.messages().size(), 2);
     }
 
+    // After a rejection the box counts as changed until a text is accepted:
+    // typing back the text shown before, or undoing, must read it again.
+    void rejectedThenRestoredTextIsReadAgain_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("undo");
+        QTest::addColumn<bool>("byEnter");
+        QTest::newRow("tube retyped, Enter") << "Form1"
+                                             << "Text6" << false << true;
+        QTest::newRow("tube undone, Tab") << "Form1"
+                                          << "Text6" << true << false;
+        QTest::newRow("wall retyped, Enter") << "frmPorts"
+                                             << "txt_portwall" << false << true;
+        QTest::newRow("driver depth undone, Enter") << "frmDrivers"
+                                                    << "txt_depth" << true << true;
+        QTest::newRow("driver diameter retyped, Enter") << "frmDrivers"
+                                                        << "txt_dia" << false << true;
+    }
+    void rejectedThenRestoredTextIsReadAgain() {
+        QFETCH(QString, window);
+        QFETCH(QString, box);
+        QFETCH(bool, undo);
+        QFETCH(bool, byEnter);
+        if (window == "frmDrivers") {
+            f.find<QRadioButton>("frmDrivers", "Option2")->click();
+            f.retype(f.box("frmDrivers", "txt_dia"), "1' 1");
+            f.enter(f.box("frmDrivers", "txt_dia"));
+            f.retype(f.box("frmDrivers", "txt_depth"), "7");
+            f.enter(f.box("frmDrivers", "txt_depth"));
+        }
+        auto* edit = f.box(qPrintable(window), qPrintable(box));
+        const FieldSpec& spec = *std::find_if(kFields.begin(), kFields.end(), [&](const auto& s) {
+            return s.box == box.toStdString();
+        });
+        const double before = f.design().*spec.value;
+        const QString shown = edit->text();
+        QVERIFY(before > 0);
+        f.retype(edit, "1/3");
+        f.answer_next_message(platform::answer_ok);
+        f.enter(edit);
+        QCOMPARE(f.design().*spec.value, 0.0);
+        if (undo) {
+            edit->undo();
+        } else {
+            f.retype(edit, shown);
+        }
+        QCOMPARE(edit->text(), shown);
+        f.type(edit, {}); // back in the box, so that Tab leaves it
+        byEnter ? f.enter(edit) : f.leave(edit);
+        QCOMPARE(f.messages().size(), 1);
+        QCOMPARE(
+            QString::fromStdString(field_text(spec, f.design().*spec.value, f.program().units())),
+            shown);
+        QVERIFY(f.design().*spec.value > 0);
+        QCOMPARE(edit->palette().color(QPalette::Text), look::rgb(colour::black));
+    }
+
+    // A pasted name must not stretch the window beyond the screen: the
+    // frame's caption is cut short and the whole name is in its tooltip.
+    void longDriverNameKeepsTheWindowSize_data() {
+        QTest::addColumn<int>("length");
+        QTest::newRow("250 characters") << 250;
+        QTest::newRow("10,000 characters") << 10000;
+    }
+    void longDriverNameKeepsTheWindowSize() {
+        QFETCH(int, length);
+        QWidget& main = f.program().form1();
+        const int width = main.sizeHint().width();
+        const QString name =
+            QString("Very long driver name ").repeated(length / 22 + 1).left(length);
+        f.find<QRadioButton>("frmDrivers", "Option2")->click();
+        auto* text1 = f.box("frmDrivers", "Text1");
+        f.type(text1, {});
+        text1->selectAll();
+        text1->insert(name);
+        f.find<QAbstractButton>("frmDrivers", "Command2")->click();
+        auto* frame = f.find<QGroupBox>("Form1", "Frame6");
+        QCOMPARE(frame->toolTip(), name);
+        QVERIFY(frame->title().endsWith(QChar(0x2026)));
+        QVERIFY(frame->title().size() < 80);
+        QVERIFY(main.sizeHint().width() <= width);
+        QVERIFY(main.minimumSizeHint().width() <= width);
+    }
+
     void enterInAnUnchangedFieldRecalculatesWithoutRounding() {
         f.find<QRadioButton>("Form1", "Opt_vol")->click();
         auto* tube = f.box("Form1", "Text6");
