@@ -39,19 +39,6 @@ constexpr Row kRows[kCheckRows] = {
     {"lbl_drv2topres", "Picture7", "Driver to box top resonance is xx hz"},
 };
 
-const char* picture_name(CheckStatus status) {
-    switch (status) {
-    case CheckStatus::pass:
-        return "pic_yes";
-    case CheckStatus::fail:
-        return "pic_no";
-    case CheckStatus::exclaim:
-        return "pic_exclaim";
-    case CheckStatus::info:
-        break;
-    }
-    return "info";
-}
 
 QLabel* picture_label(QWidget* parent, const char* name, const QPixmap& picture) {
     auto* label = new QLabel(parent);
@@ -146,7 +133,6 @@ void frmWarnings::show_checks(const Report& report) {
                 row.status == CheckStatus::pass ? StatusPicture::yes : StatusPicture::no;
             picture->setPixmap(m_status[static_cast<int>(which)]);
         }
-        picture->setProperty("picture", picture_name(row.status));
     }
     m_exclaim->setVisible(report.checks[lbl_portcapfit].status == CheckStatus::exclaim);
 }

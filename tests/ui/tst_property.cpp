@@ -58,6 +58,9 @@ class PropertyTest : public QObject {
         DisplayModel model(f);
         f.answer_every_message(platform::answer_ok);
         model.check("start");
+        if (QTest::currentTestFailed()) {
+            return;
+        }
         for (int n = 0; n < events; ++n) {
             const QString event = model.random_event(random, kTexts, std::size(kTexts));
             if (qEnvironmentVariableIsSet("CYLINDRA_TRACE")) {
