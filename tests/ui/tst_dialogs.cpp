@@ -279,6 +279,65 @@ class DialogsTest : public QObject {
         QVERIFY(f.program().last_report().results.weight != weight);
     }
 
+    // Cubic feet and pounds typed into the driver dialog in the inch units
+    // are kept as litres and kilograms.
+    void driverTakesCubicFeetAndPounds() {
+        f.choose_unit("Option3", false); // decimal inches, volumes in cubic feet
+        f.inside_next_modal([this](QDialog*) {
+            click("frmDrivers", "Option2");
+            f.retype(f.box("frmDrivers", "txt_vol"), ".25");
+            f.enter(f.box("frmDrivers", "txt_vol"));
+            f.retype(f.box("frmDrivers", "txt_mass"), "22");
+            f.enter(f.box("frmDrivers", "txt_mass"));
+            click("frmDrivers", "Command2");
+        });
+        f.program().form1().open_driver();
+        QCOMPARE(f.design().vol, .25 / kCubicFeetPerLitre);
+        QCOMPARE(f.design().mass, 10.0);
+        QCOMPARE(f.text("frmDrivers", "txt_vol"), QString(".25"));
+        QCOMPARE(f.text("Form1", "lbl_vol"), QString(".25"));
+        QCOMPARE(f.text("Form1", "lbl_mass"), QString("22"));
+        QCOMPARE(f.colour("Form1", "lbl_mass"), look::rgb(colour::ruleblue));
+    }
+
+    // Escape and the window frame close a dialog as its Cancel would: the
+    // Units and Ports commands still do their work afterwards.
+    void dialogsClosedByEscapeOrFrame_data() {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("escape") << true;
+        QTest::newRow("frame") << false;
+    }
+    void dialogsClosedByEscapeOrFrame() {
+        QFETCH(bool, escape);
+        const auto close = [escape](QDialog* dialog) {
+            if (escape) {
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            } else {
+                dialog->close();
+            }
+            QVERIFY(dialog->isHidden());
+        };
+        f.inside_next_modal([&](QDialog* d) {
+            click("frmPorts", "opt_sonoport");
+            close(d);
+        });
+        const double weight = f.program().last_report().results.weight;
+        f.program().form1().open_ports();
+        QVERIFY(f.program().last_report().results.weight != weight);
+        f.box("Form1", "Text6")->setText("typed over");
+        f.inside_next_modal(close);
+        f.program().form1().open_units();
+        QCOMPARE(f.text("Form1", "Text6"), QString("1' 10"));
+        f.inside_next_modal([&](QDialog* d) {
+            click("frmDimensions", "opt_nocover");
+            close(d);
+        });
+        const std::string tipping = f.program().last_report().labels.tipping;
+        f.program().form1().open_endcaps();
+        QCOMPARE(f.design().covertype, CoverType::nocover);
+        QCOMPARE(f.program().last_report().labels.tipping, tipping); // only OK recalculates
+    }
+
     void coverOptionShowsItsRows_data() {
         QTest::addColumn<QString>("option");
         QTest::addColumn<bool>("plate");

@@ -4,6 +4,7 @@
 #include "fixture.h"
 
 #include "core/calculation.h"
+#include "core/field_text.h"
 #include "core/measurement.h"
 #include "platform/platform.h"
 #include "ui/Form1.h"
@@ -88,15 +89,63 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.text("Form1", "txt_workvol"), QString::number(f.design().workvol));
     }
 
+    void tuningRecalculatesAtEveryKeystrokeInEveryUnit_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<int>("unit");
+        QTest::newRow("millimetres") << "Option1" << int(LengthUnit::metric);
+        QTest::newRow("centimetres") << "Option4" << int(LengthUnit::metric_cm);
+        QTest::newRow("feet and inches") << "Option2" << int(LengthUnit::inches);
+        QTest::newRow("decimal inches") << "Option3" << int(LengthUnit::decimalinches);
+    }
     void tuningRecalculatesAtEveryKeystrokeInEveryUnit() {
+        QFETCH(QString, option);
+        QFETCH(int, unit);
+        f.choose_unit(qPrintable(option), true);
         auto* tune = f.box("Form1", "txt_ftune");
         f.retype(tune, "2");
+        QCOMPARE(f.design().ftune, 2.0);
         const double at_two = f.design().tubheight;
-        QTest::keyClicks(tune, "0");
-        QCOMPARE(f.design().ftune, 20.0);
+        for (const char* key : {"0", ".", "5"}) {
+            QTest::keyClicks(tune, key);
+            QCOMPARE(f.text("Form1", "Text5"),
+                     QString::fromStdString(
+                         field_text(kFields[0], f.design().tubheight, {LengthUnit(unit), true})));
+        }
+        QCOMPARE(f.design().ftune, 20.5);
         QVERIFY(f.design().tubheight != at_two);
-        QCOMPARE(f.text("Form1", "Text5"),
-                 QString::fromStdString(length_text(f.design().tubheight, LengthUnit::inches)));
+    }
+
+    // Centimetres typed are read as tenths of a millimetre and shown again
+    // rounded to whole millimetres.
+    void centimetresTypedInTheWindow_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("whole") << "60" << 600.0 << "60";
+        QTest::newRow("tenth") << "55.9" << 559.0 << "55.9";
+        QTest::newRow("hundredth rounds on show") << "55.94" << 559.4 << "55.9";
+        QTest::newRow("half millimetre rounds up") << "55.95" << 559.5 << "56";
+    }
+    void centimetresTypedInTheWindow() {
+        QFETCH(QString, typed);
+        QFETCH(double, stored);
+        QFETCH(QString, shown);
+        f.choose_unit("Option4", false);
+        auto* tube = f.box("Form1", "Text6");
+        f.retype(tube, typed);
+        QCOMPARE(f.colour("Form1", "Text6"), look::rgb(colour::red));
+        f.enter(tube);
+        QCOMPARE(f.design().tubid, stored);
+        QCOMPARE(f.text("Form1", "Text6"), shown);
+        QCOMPARE(f.colour("Form1", "Text6"), look::rgb(colour::black));
+    }
+
+    void doubleClickOnTheDriverPanelOpensTheDriverDialog() {
+        QString opened;
+        f.inside_next_modal([&](QDialog* dialog) { opened = dialog->objectName(); });
+        QTest::mouseDClick(f.find<QGroupBox>("Form1", "Frame6"), Qt::LeftButton);
+        QCOMPARE(opened, QString("frmDrivers"));
+        QCOMPARE(f.modal_count(), 1);
     }
 
     void metricRecalculatesAtEveryKeystroke() {
