@@ -7,9 +7,9 @@
 //    which recalculates at every key) until every label and the warnings
 //    dialog are written, median of 1000.
 // Run under QT_QPA_PLATFORM=offscreen or a real display.
-#include "ui/Form1.h"
-#include "ui/frmUnits.h"
+#include "ui/main_window.h"
 #include "ui/program.h"
+#include "ui/units_dialog.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -55,7 +55,7 @@ int time_start(int argc, char** argv, Start what) {
         program = std::make_unique<Program>();
         program->start();
     }
-    QWidget* shown = bare ? window.get() : &program->form1();
+    QWidget* shown = bare ? window.get() : &program->main_window();
     if (!QTest::qWaitForWindowExposed(shown)) {
         return 1;
     }
@@ -93,9 +93,9 @@ void keystrokes(int argc, char** argv) {
     program.units_dialog().select_unit(LengthUnit::metric);
     program.populateall();
     program.calculate_all();
-    auto* tube = program.form1().findChild<QLineEdit*>("Text6");
-    program.form1().activateWindow();
-    (void)QTest::qWaitForWindowActive(&program.form1());
+    auto* tube = program.main_window().findChild<QLineEdit*>("Text6");
+    program.main_window().activateWindow();
+    (void)QTest::qWaitForWindowActive(&program.main_window());
     tube->setFocus();
     tube->end(false);
     std::vector<double> times;

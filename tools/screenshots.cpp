@@ -2,10 +2,10 @@
 // Saves a picture of the main window in every unit and solve mode, and of
 // every dialog, so a change to a layout can be looked at before it lands:
 //   screenshots OUTPUT_FOLDER
-#include "ui/Form1.h"
 #include "ui/diagrams.h"
-#include "ui/frmUnits.h"
+#include "ui/main_window.h"
 #include "ui/program.h"
+#include "ui/units_dialog.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -39,12 +39,12 @@ int main(int argc, char** argv) {
         program.populateall();
         program.resolve_driver_data();
         for (const SolveMode mode : {SolveMode::opt_height, SolveMode::opt_vol}) {
-            program.form1().select_solve_mode(mode);
-            save(&program.form1(), folder,
+            program.main_window().select_solve_mode(mode);
+            save(&program.main_window(), folder,
                  QString("Form1_%1_%2").arg(word, mode == SolveMode::opt_vol ? "vol" : "height"));
         }
     }
-    for (QDialog* dialog : program.form1().findChildren<QDialog*>()) {
+    for (QDialog* dialog : program.main_window().findChildren<QDialog*>()) {
         save(dialog, folder, dialog->objectName());
         dialog->hide();
     }

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "program.h"
 
-#include "Form1.h"
 #include "diagrams.h"
-#include "frmDimensions.h"
-#include "frmDrivers.h"
-#include "frmPorts.h"
-#include "frmUnits.h"
-#include "frmWarnings.h"
+#include "driver_dialog.h"
+#include "endcaps_dialog.h"
 #include "look.h"
+#include "main_window.h"
 #include "measurement_field.h"
 #include "platform/platform.h"
+#include "ports_dialog.h"
+#include "units_dialog.h"
+#include "warnings_dialog.h"
 
 #include "core/diagram.h"
 
@@ -22,13 +22,13 @@
 namespace cylindra {
 
 Program::Program() {
-    m_form1 = std::make_unique<Form1>(*this);
-    QWidget* parent = m_form1.get();
-    m_dimensions = new frmDimensions(*this, parent);
-    m_warnings = new frmWarnings(parent);
-    m_units_dialog = new frmUnits(*this, parent);
-    m_ports = new frmPorts(*this, parent);
-    m_drivers = new frmDrivers(*this, parent);
+    m_main_window = std::make_unique<MainWindow>(*this);
+    QWidget* parent = m_main_window.get();
+    m_endcaps = new EndcapsDialog(*this, parent);
+    m_warnings = new WarningsDialog(parent);
+    m_units_dialog = new UnitsDialog(*this, parent);
+    m_ports = new PortsDialog(*this, parent);
+    m_drivers = new DriverDialog(*this, parent);
     for (std::size_t i = 0; i < kFields.size(); ++i) {
         auto* box = window_of(kFields[i].window)->findChild<QLineEdit*>(kFields[i].box.data());
         m_fields[i] = new MeasurementField(*this, i, box);
@@ -40,9 +40,9 @@ Program::~Program() = default;
 QWidget* Program::window_of(Window w) {
     switch (w) {
     case Window::Form1:
-        return m_form1.get();
+        return m_main_window.get();
     case Window::frmDimensions:
-        return m_dimensions;
+        return m_endcaps;
     case Window::frmPorts:
         return m_ports;
     case Window::frmDrivers:
@@ -56,19 +56,19 @@ MeasurementField& Program::field(std::string_view name) {
 }
 
 void Program::start() {
-    m_form1->adjustSize();
-    platform::place_window(m_form1.get(), 0.4, 0.5);
+    m_main_window->adjustSize();
+    platform::place_window(m_main_window.get(), 0.4, 0.5);
     // Every window exists before the Units dialog selects millimetres, since
     // its choice rewrites captions in all of them.
     m_units_dialog->load();
     m_drivers->load();
     QCoreApplication::processEvents();
     m_design.projectname = "default";
-    m_form1->setWindowTitle(
+    m_main_window->setWindowTitle(
         QString::fromStdString("Cylindra V" + m_design.version + " - " + m_design.projectname));
-    m_form1->show();
+    m_main_window->show();
     m_files.load_settings();
-    m_form1->select_solve_mode(m_design.solvemode);
+    m_main_window->select_solve_mode(m_design.solvemode);
     calculate_all();
     m_files.mark_saved();
 }
@@ -102,7 +102,7 @@ void Program::apply_project() {
     drawflares();
     populateall();
     resolve_driver_data();
-    m_form1->select_solve_mode(m_design.solvemode);
+    m_main_window->select_solve_mode(m_design.solvemode);
     calculate_all();
 }
 
@@ -121,8 +121,8 @@ void Program::apply_driver_selection() {
 }
 
 void Program::apply_construction_options() {
-    m_dimensions->select_cover(m_design.covertype);
-    m_dimensions->set_flush_mounted(m_design.flush_mounted());
+    m_endcaps->select_cover(m_design.covertype);
+    m_endcaps->set_flush_mounted(m_design.flush_mounted());
     m_ports->set_exit_flared(m_design.exit_flared());
     m_ports->set_intake_flared(m_design.intake_flared());
     m_ports->select_material(m_design.portmaterial);
@@ -138,7 +138,7 @@ void Program::calculate_all() {
         field("tubheight").populate();
         field("portlength").populate();
     }
-    m_form1->show_report(m_report);
+    m_main_window->show_report(m_report);
     m_warnings->show_checks(m_report);
 }
 
@@ -170,7 +170,7 @@ void Program::show_driver_summary(const DriverResolution& resolution) {
                                                             {DriverQuantity::dia, "dia"},
                                                             {DriverQuantity::mass, "mass"}};
     for (const auto& [q, name] : panel) {
-        auto* label = m_form1->findChild<QLabel*>(QString("lbl_") + name);
+        auto* label = m_main_window->findChild<QLabel*>(QString("lbl_") + name);
         switch (resolution.source[static_cast<std::size_t>(q)]) {
         case DriverSource::entered:
             label->setText(field(name).box()->text());
@@ -187,20 +187,21 @@ void Program::show_driver_summary(const DriverResolution& resolution) {
         look::set_text_colour(label, look::rgb(colour::warnred));
     }
     if (!m_drivers->list_source()) {
-        m_form1->set_driver_caption(QString::fromStdString(m_design.drivername));
+        m_main_window->set_driver_caption(QString::fromStdString(m_design.drivername));
     } else if (const auto row = m_drivers->selected_row()) {
         const auto name = driver_table()[*row].name;
-        m_form1->set_driver_caption("Driver - " + QString::fromUtf8(name.data(), int(name.size())));
+        m_main_window->set_driver_caption("Driver - " +
+                                          QString::fromUtf8(name.data(), int(name.size())));
     }
 }
 
 void Program::drawflares() {
     const Design& d = m_design;
     if (const auto shape = flare_shape(d.exit_flared(), d.intake_flared())) {
-        m_form1->diagram()->set_choice({d.drivermounting, d.covertype, *shape});
+        m_main_window->diagram()->set_choice({d.drivermounting, d.covertype, *shape});
         m_ports->show_radius_rows(*shape);
     }
-    m_dimensions->show_cover_rows(d.covertype);
+    m_endcaps->show_cover_rows(d.covertype);
 }
 
 } // namespace cylindra

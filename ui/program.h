@@ -6,7 +6,7 @@
 // reads the text into the design record and calls calculate_all; the core
 // computes everything from the record, and calculate_all writes the solved
 // pair back through its fields, the six result lines and the driver summary
-// into Form1, and the check rows into frmWarnings. Dialog options write their
+// into MainWindow, and the check rows into WarningsDialog. Dialog options write their
 // option word into the record in their own click handlers, so the record and
 // the controls always agree and the core reads only the record. The windows
 // live from start-up to the end; dialogs are hidden, never destroyed.
@@ -28,12 +28,12 @@ class QWidget;
 
 namespace cylindra {
 
-class Form1;
-class frmDimensions;
-class frmDrivers;
-class frmPorts;
-class frmUnits;
-class frmWarnings;
+class MainWindow;
+class EndcapsDialog;
+class DriverDialog;
+class PortsDialog;
+class UnitsDialog;
+class WarningsDialog;
 class MeasurementField;
 
 class Program : public QObject {
@@ -73,12 +73,12 @@ class Program : public QObject {
 
     MeasurementField& field(std::string_view name);
     QWidget* window_of(Window w);
-    Form1& form1() { return *m_form1; }
-    frmDimensions& dimensions() { return *m_dimensions; }
-    frmWarnings& warnings() { return *m_warnings; }
-    frmUnits& units_dialog() { return *m_units_dialog; }
-    frmPorts& ports() { return *m_ports; }
-    frmDrivers& drivers() { return *m_drivers; }
+    MainWindow& main_window() { return *m_main_window; }
+    EndcapsDialog& endcaps() { return *m_endcaps; }
+    WarningsDialog& warnings() { return *m_warnings; }
+    UnitsDialog& units_dialog() { return *m_units_dialog; }
+    PortsDialog& ports() { return *m_ports; }
+    DriverDialog& drivers() { return *m_drivers; }
     ProjectFiles& files() { return m_files; }
 
   private:
@@ -92,12 +92,12 @@ class Program : public QObject {
     Report m_report;
     bool m_loadingdriver = false;
 
-    std::unique_ptr<Form1> m_form1;
-    frmDimensions* m_dimensions = nullptr;
-    frmWarnings* m_warnings = nullptr;
-    frmUnits* m_units_dialog = nullptr;
-    frmPorts* m_ports = nullptr;
-    frmDrivers* m_drivers = nullptr;
+    std::unique_ptr<MainWindow> m_main_window;
+    EndcapsDialog* m_endcaps = nullptr;
+    WarningsDialog* m_warnings = nullptr;
+    UnitsDialog* m_units_dialog = nullptr;
+    PortsDialog* m_ports = nullptr;
+    DriverDialog* m_drivers = nullptr;
     std::array<MeasurementField*, kFields.size()> m_fields{};
     ProjectFiles m_files{*this};
 };

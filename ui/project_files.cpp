@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "project_files.h"
 
-#include "Form1.h"
+#include "main_window.h"
 #include "platform/platform.h"
 #include "program.h"
 
@@ -63,7 +63,7 @@ void ProjectFiles::load_settings() {
         const io::DesignReading reading = io::read_preferences(file.bytes, d);
         d = reading.design;
         if (reading.outcome != io::ReadOutcome::complete) {
-            platform::message_box(&m_program.form1(),
+            platform::message_box(&m_program.main_window(),
                                   "A problem occured loading preferences - some settings will "
                                   "remain at default values",
                                   platform::MsgStyle::ok_information, "Load preferences");
@@ -90,10 +90,10 @@ bool ProjectFiles::open_command() {
         return false;
     }
     const QString chosen =
-        platform::choose_file(&m_program.form1(), {platform::FileChoice::open_project,
-                                                   "Open Project",
-                                                   text_of(m_program.design().projectfolder),
-                                                   {}});
+        platform::choose_file(&m_program.main_window(), {platform::FileChoice::open_project,
+                                                         "Open Project",
+                                                         text_of(m_program.design().projectfolder),
+                                                         {}});
     return !chosen.isEmpty() && open_chosen(chosen);
 }
 
@@ -108,7 +108,7 @@ bool ProjectFiles::open_path(const QString& path) {
 bool ProjectFiles::open_chosen(const QString& chosen) {
     const auto path = project_path(chosen);
     if (!path) {
-        platform::message_box(&m_program.form1(), "Bad file name");
+        platform::message_box(&m_program.main_window(), "Bad file name");
         return false;
     }
     return open_file(path->folder, path->name);
@@ -120,7 +120,7 @@ bool ProjectFiles::open_file(const QString& folder, const QString& name) {
         io::read_file_start(folder + '/' + name, io::bytes_needed(io::kProjectLines));
     if (!file.opened) {
         // Nothing was read: the window must not claim the file is open.
-        platform::message_box(&m_program.form1(),
+        platform::message_box(&m_program.main_window(),
                               "A problem occured opening project - all fields remain unchanged",
                               platform::MsgStyle::ok_information, "Open Project");
         m_program.apply_project();
@@ -129,7 +129,7 @@ bool ProjectFiles::open_file(const QString& folder, const QString& name) {
     const io::DesignReading reading = io::read_project(file.bytes, d);
     d = reading.design;
     if (reading.outcome != io::ReadOutcome::complete) {
-        platform::message_box(&m_program.form1(),
+        platform::message_box(&m_program.main_window(),
                               "A problem occured loading project - some values will remain at "
                               "default values",
                               platform::MsgStyle::ok_information, "Load Project");
@@ -154,8 +154,8 @@ bool ProjectFiles::save_command() {
 bool ProjectFiles::save_as_command() {
     const Design& d = m_program.design();
     const QString chosen = platform::choose_file(
-        &m_program.form1(), {platform::FileChoice::save_project, "Save Project As ...",
-                             text_of(d.projectfolder), text_of(d.projectname)});
+        &m_program.main_window(), {platform::FileChoice::save_project, "Save Project As ...",
+                                   text_of(d.projectfolder), text_of(d.projectname)});
     return !chosen.isEmpty() && save_chosen(chosen);
 }
 
@@ -169,7 +169,8 @@ bool ProjectFiles::save_file(const QString& folder, const QString& name) {
     const io::WriteResult result =
         io::write_file(folder + '/' + name, io::project_bytes(live_design()));
     if (!result.ok) {
-        platform::message_box(&m_program.form1(), "Could not save " + name + ": " + result.error,
+        platform::message_box(&m_program.main_window(),
+                              "Could not save " + name + ": " + result.error,
                               platform::MsgStyle::ok_information, "Save Project");
         return false;
     }
@@ -187,7 +188,7 @@ bool ProjectFiles::confirm_discard() {
         return true;
     }
     const QString name = text_of(m_program.design().projectname);
-    switch (platform::message_box(&m_program.form1(), "Save changes to " + name + "?",
+    switch (platform::message_box(&m_program.main_window(), "Save changes to " + name + "?",
                                   platform::MsgStyle::save_discard_cancel, "Cylindra")) {
     case platform::answer_save:
         return save_command();
@@ -202,7 +203,7 @@ bool ProjectFiles::confirm_discard() {
 Design ProjectFiles::live_design() const {
     Design live = m_program.design();
     live.solvemode =
-        m_program.form1().solving_volume() ? SolveMode::opt_vol : SolveMode::opt_height;
+        m_program.main_window().solving_volume() ? SolveMode::opt_vol : SolveMode::opt_height;
     return live;
 }
 
@@ -219,7 +220,7 @@ void ProjectFiles::mark_saved() {
 }
 
 void ProjectFiles::set_caption(const QString& caption) {
-    m_program.form1().setWindowTitle(caption);
+    m_program.main_window().setWindowTitle(caption);
 }
 
 } // namespace cylindra

@@ -4,10 +4,10 @@
 #include "core/calculation.h"
 #include "core/field_text.h"
 #include "core/number_text.h"
-#include "ui/Form1.h"
-#include "ui/frmWarnings.h"
 #include "ui/look.h"
+#include "ui/main_window.h"
 #include "ui/measurement_field.h"
+#include "ui/warnings_dialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -100,7 +100,7 @@ void DisplayModel::expect_reading(std::size_t i, const QStringList& edits, bool 
 }
 
 void DisplayModel::commit(QLineEdit* box, int how) {
-    if (how == 0 || box->window() != &f.program().form1()) {
+    if (how == 0 || box->window() != &f.program().main_window()) {
         QTest::keyClick(box, Qt::Key_Return);
         return;
     }
@@ -124,7 +124,7 @@ void DisplayModel::commit(QLineEdit* box, int how) {
 // is read again, which turns it black.
 void DisplayModel::focus(std::size_t i) {
     QLineEdit* box = f.program().field(kFields[i].name).box();
-    if (box->window() != &f.program().form1()) {
+    if (box->window() != &f.program().main_window()) {
         return;
     }
     if (m_focus && *m_focus != i && !m_typed[*m_focus]) {
@@ -208,7 +208,7 @@ void DisplayModel::endcaps_event(std::mt19937& random, const QString& text) {
         type_into(shown[random() % shown.size()], text, 0);
         dialog->findChild<QAbstractButton*>("Command1")->click();
     });
-    f.program().form1().open_endcaps();
+    f.program().main_window().open_endcaps();
 }
 
 void DisplayModel::ports_event(std::mt19937& random, const QString& text) {
@@ -230,7 +230,7 @@ void DisplayModel::ports_event(std::mt19937& random, const QString& text) {
         type_into(shown[random() % shown.size()], text, 0);
         dialog->findChild<QAbstractButton*>("Command1")->click();
     });
-    f.program().form1().open_ports();
+    f.program().main_window().open_ports();
 }
 
 void DisplayModel::driver_event(std::mt19937& random, const QString& text) {
@@ -262,7 +262,7 @@ void DisplayModel::driver_event(std::mt19937& random, const QString& text) {
         dialog->findChild<QAbstractButton*>("Command2")->click();
     });
     if (random() % 4) {
-        f.program().form1().open_driver();
+        f.program().main_window().open_driver();
     } else {
         QTest::mouseDClick(f.find<QGroupBox>("Form1", "Frame6"), Qt::LeftButton);
     }

@@ -2,7 +2,7 @@
 #include "fixture.h"
 
 #include "platform/platform.h"
-#include "ui/Form1.h"
+#include "ui/main_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -97,7 +97,7 @@ void ProgramFixture::launch() {
     });
     m_program = std::make_unique<Program>();
     m_program->start();
-    QWidget* main = &m_program->form1();
+    QWidget* main = &m_program->main_window();
     main->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(main));
 }
@@ -118,9 +118,9 @@ void ProgramFixture::stop() {
 QWidget* ProgramFixture::window_widget(const char* name) {
     const QString n(name);
     if (n == "Form1") {
-        return &m_program->form1();
+        return &m_program->main_window();
     }
-    return m_program->form1().findChild<QDialog*>(n);
+    return m_program->main_window().findChild<QDialog*>(n);
 }
 
 QString ProgramFixture::text(const char* window, const char* name) {
@@ -176,7 +176,7 @@ void ProgramFixture::choose_unit(const char* option, bool litres_checked) {
         }
         units->findChild<QAbstractButton*>("Command1")->click();
     });
-    m_program->form1().open_units();
+    m_program->main_window().open_units();
 }
 
 } // namespace cylindra::testing

@@ -5,7 +5,7 @@
 
 #include "core/fields.h"
 #include "platform/platform.h"
-#include "ui/Form1.h"
+#include "ui/main_window.h"
 #include "ui/measurement_field.h"
 
 #include <QRadioButton>
@@ -23,7 +23,7 @@ class BadInputTest : public QObject {
         static const QRegularExpression not_a_number(R"(\b(inf|nan|ERR)\b)",
                                                      QRegularExpression::CaseInsensitiveOption);
         // The dialogs are children of the main window.
-        for (QWidget* window : {static_cast<QWidget*>(&f.program().form1())}) {
+        for (QWidget* window : {static_cast<QWidget*>(&f.program().main_window())}) {
             const auto labels = window->findChildren<QLabel*>();
             for (const QLabel* label : labels) {
                 QVERIFY2(!not_a_number.match(label->text()).hasMatch(),

@@ -4,10 +4,10 @@
 
 #include "core/calculation.h"
 #include "platform/platform.h"
-#include "ui/Form1.h"
 #include "ui/diagrams.h"
-#include "ui/frmUnits.h"
 #include "ui/look.h"
+#include "ui/main_window.h"
+#include "ui/units_dialog.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -157,7 +157,7 @@ class DialogsTest : public QObject {
             QCOMPARE(f.design().drivername, std::string("My woofer"));
             click("frmDrivers", "Command2");
         });
-        f.program().form1().open_driver();
+        f.program().main_window().open_driver();
         QCOMPARE(f.program().driver_in_use().driverdia, 392.0);
         QCOMPARE(f.text("Form1", "lbl_dia"), QString("1' 3 7/16"));
         QCOMPARE(f.colour("Form1", "lbl_dia"), look::rgb(colour::warnred));
@@ -209,7 +209,7 @@ class DialogsTest : public QObject {
             QCOMPARE(f.design().dia, 400.0);
             click("frmDrivers", "Command2");
         });
-        f.program().form1().open_driver();
+        f.program().main_window().open_driver();
         QCOMPARE(f.text("Form1", "lbl_dia"), QString("400"));
         QCOMPARE(f.colour("Form1", "lbl_dia"), look::rgb(colour::ruleblue));
         QCOMPARE(f.find<QLabel>("Form1", "lbl_dia")->toolTip(), QString());
@@ -230,7 +230,7 @@ class DialogsTest : public QObject {
             QVERIFY(!f.box("frmDrivers", "txt_dia")->isEnabled());
             click("frmDrivers", "Command2");
         });
-        f.program().form1().open_driver();
+        f.program().main_window().open_driver();
         QCOMPARE(f.find<QGroupBox>("Form1", "Frame6")->title(),
                  QString("Driver - Mach5 Audio IXL 18"));
         QCOMPARE(f.design().driverindex, 17);
@@ -250,7 +250,7 @@ class DialogsTest : public QObject {
         click("frmPorts", "Check_intakeflared");
         QCOMPARE(f.design().intakeflare, IntakeFlare::intakeflared);
         QVERIFY(shown("frmPorts", "txt_intakeflareradius"));
-        QCOMPARE(f.program().form1().diagram()->configuration_name(), QString("donut"));
+        QCOMPARE(f.program().main_window().diagram()->configuration_name(), QString("donut"));
         click("frmPorts", "Check_exitflared");
         auto* intake = f.find<QCheckBox>("frmPorts", "Check_intakeflared");
         QVERIFY(!intake->isChecked());
@@ -259,7 +259,7 @@ class DialogsTest : public QObject {
         QCOMPARE(f.design().intakeflare, IntakeFlare::intakeunflared);
         QVERIFY(!shown("frmPorts", "txt_exitflareradius"));
         QVERIFY(!shown("frmPorts", "Label2"));
-        QCOMPARE(f.program().form1().diagram()->configuration_name(), QString("unflared"));
+        QCOMPARE(f.program().main_window().diagram()->configuration_name(), QString("unflared"));
         click("frmPorts", "Check_exitflared");
         QVERIFY(intake->isEnabled());
         QVERIFY(!intake->isChecked());
@@ -274,7 +274,7 @@ class DialogsTest : public QObject {
             click("frmPorts", "opt_sonoport");
         });
         const double weight = f.program().last_report().results.weight;
-        f.program().form1().open_ports();
+        f.program().main_window().open_ports();
         QCOMPARE(f.design().portmaterial, PortMaterial::sonotube);
         QVERIFY(f.program().last_report().results.weight != weight);
     }
@@ -291,7 +291,7 @@ class DialogsTest : public QObject {
             f.enter(f.box("frmDrivers", "txt_mass"));
             click("frmDrivers", "Command2");
         });
-        f.program().form1().open_driver();
+        f.program().main_window().open_driver();
         QCOMPARE(f.design().vol, .25 / kCubicFeetPerLitre);
         QCOMPARE(f.design().mass, 10.0);
         QCOMPARE(f.text("frmDrivers", "txt_vol"), QString(".25"));
@@ -322,18 +322,18 @@ class DialogsTest : public QObject {
             close(d);
         });
         const double weight = f.program().last_report().results.weight;
-        f.program().form1().open_ports();
+        f.program().main_window().open_ports();
         QVERIFY(f.program().last_report().results.weight != weight);
         f.box("Form1", "Text6")->setText("typed over");
         f.inside_next_modal(close);
-        f.program().form1().open_units();
+        f.program().main_window().open_units();
         QCOMPARE(f.text("Form1", "Text6"), QString("1' 10"));
         f.inside_next_modal([&](QDialog* d) {
             click("frmDimensions", "opt_nocover");
             close(d);
         });
         const std::string tipping = f.program().last_report().labels.tipping;
-        f.program().form1().open_endcaps();
+        f.program().main_window().open_endcaps();
         QCOMPARE(f.design().covertype, CoverType::nocover);
         QCOMPARE(f.program().last_report().labels.tipping, tipping); // only OK recalculates
     }
@@ -371,7 +371,7 @@ class DialogsTest : public QObject {
                     std::string::npos); // the option alone does not recalculate
             click("frmDimensions", "Command1");
         });
-        f.program().form1().open_endcaps();
+        f.program().main_window().open_endcaps();
         QCOMPARE(f.design().covertype, CoverType::nocover);
         QCOMPARE(f.text("Form1", "lbl_totalheight"), QString("Total height 4' 3 13/16 inches"));
     }
@@ -408,13 +408,13 @@ class DialogsTest : public QObject {
         click("frmDimensions", qPrintable(cover));
         set("frmPorts", "Check_exitflared", flares >= 1);
         set("frmPorts", "Check_intakeflared", flares == 2);
-        QTEST(f.program().form1().diagram()->configuration_name(), "picture");
+        QTEST(f.program().main_window().diagram()->configuration_name(), "picture");
         QCOMPARE(f.design().drivermounting,
                  flush ? DriverMounting::flushmounted : DriverMounting::surfacemounted);
     }
 
     void diagramIsDrawnToTheDesign() {
-        EnclosureDiagram* diagram = f.program().form1().diagram();
+        EnclosureDiagram* diagram = f.program().main_window().diagram();
         QVERIFY(diagram->drawn_to_scale());
         f.design().tubid = 0;
         f.program().calculate_all();
@@ -462,7 +462,7 @@ class DialogsTest : public QObject {
         QCOMPARE(dominant_hue(f.find<QLabel>("frmWarnings", "Picture1")), QString("green"));
         QCOMPARE(dominant_hue(f.find<QLabel>("frmWarnings", "pic_exclaim")), QString("yellow"));
         f.inside_next_modal([this](QDialog*) { click("frmWarnings", "Command1"); });
-        f.program().form1().open_warnings();
+        f.program().main_window().open_warnings();
         QCOMPARE(f.modal_count(), 1);
     }
 };

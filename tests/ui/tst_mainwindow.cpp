@@ -7,8 +7,8 @@
 #include "core/field_text.h"
 #include "core/measurement.h"
 #include "platform/platform.h"
-#include "ui/Form1.h"
 #include "ui/look.h"
+#include "ui/main_window.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -29,7 +29,7 @@ class MainWindowTest : public QObject {
     }
 
     void firstRunShowsFeetAndInches() {
-        QCOMPARE(f.program().form1().windowTitle(), QString("Cylindra V2.03 - default"));
+        QCOMPARE(f.program().main_window().windowTitle(), QString("Cylindra V2.03 - default"));
         QCOMPARE(f.text("Form1", "Text6"), QString("1' 10"));
         QCOMPARE(f.text("Form1", "Text11"), QString("6"));
         QCOMPARE(f.text("Form1", "txt_workvol"), QString("260"));
@@ -264,7 +264,7 @@ class MainWindowTest : public QObject {
     }
     void longDriverNameKeepsTheWindowSize() {
         QFETCH(int, length);
-        QWidget& main = f.program().form1();
+        QWidget& main = f.program().main_window();
         const int width = main.sizeHint().width();
         const QString name =
             QString("Very long driver name ").repeated(length / 22 + 1).left(length);

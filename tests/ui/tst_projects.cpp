@@ -11,7 +11,7 @@
 #include "core/startup.h"
 #include "io/design_file.h"
 #include "io/file_store.h"
-#include "ui/Form1.h"
+#include "ui/main_window.h"
 #include "ui/measurement_field.h"
 
 #include <QAction>
@@ -60,8 +60,10 @@ class ProjectsTest : public QObject {
     Q_OBJECT
     ProgramFixture f;
 
-    void trigger(const char* action) { f.program().form1().findChild<QAction*>(action)->trigger(); }
-    QString caption() { return f.program().form1().windowTitle(); }
+    void trigger(const char* action) {
+        f.program().main_window().findChild<QAction*>(action)->trigger();
+    }
+    QString caption() { return f.program().main_window().windowTitle(); }
     QString project(const char* name) { return f.folder() + "/" + name; }
 
     // Open through the menu, letting go of any unsaved change.
@@ -297,7 +299,7 @@ class ProjectsTest : public QObject {
         if (saved) {
             f.answer_next_file(project("closing"));
         }
-        const bool closed = f.program().form1().close();
+        const bool closed = f.program().main_window().close();
         QCOMPARE(closed, closes);
         QCOMPARE(f.messages(), change ? QStringList{"Save changes to default?"} : QStringList());
         QCOMPARE(QFile::exists(project("closing.cyl")), saved);
@@ -314,7 +316,7 @@ class ProjectsTest : public QObject {
         f.design().drivername = "Home made";
         f.answer_next_file(project("prefs"));
         trigger("mnu_save");
-        QVERIFY(f.program().form1().close());
+        QVERIFY(f.program().main_window().close());
         const QByteArray prefs = file_bytes(f.program().files().preferences_path());
         QCOMPARE(prefs.count("\r\n"), 17);
         QVERIFY(prefs.startsWith((f.folder() + "\r\nmetric-cm\r\n").toUtf8()));
@@ -360,7 +362,7 @@ class ProjectsTest : public QObject {
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         // Straight to the window: without a drag in progress the application
         // would not route a drop at all.
-        static_cast<QObject&>(f.program().form1()).event(&drop);
+        static_cast<QObject&>(f.program().main_window()).event(&drop);
         QCOMPARE(caption(), QString("Cylindra V2.03 - dropped.v1.cyl"));
         QCOMPARE(f.text("Form1", "Text6"), QString("640"));
     }

@@ -10,7 +10,7 @@
 #include "display_model.h"
 #include "fixture.h"
 
-#include "ui/Form1.h"
+#include "ui/main_window.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -16,9 +16,9 @@ class OptionGroup;
 class PartsDrawing;
 class Program;
 
-class frmDimensions : public PlacedDialog {
+class EndcapsDialog : public PlacedDialog {
   public:
-    frmDimensions(Program& program, QWidget* parent);
+    EndcapsDialog(Program& program, QWidget* parent);
 
     // Settings applied by the program run the same handlers as clicks.
     void select_cover(CoverType cover);

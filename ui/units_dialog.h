@@ -17,9 +17,9 @@ namespace cylindra {
 class OptionGroup;
 class Program;
 
-class frmUnits : public PlacedDialog {
+class UnitsDialog : public PlacedDialog {
   public:
-    frmUnits(Program& program, QWidget* parent);
+    UnitsDialog(Program& program, QWidget* parent);
 
     // Runs once at start-up, when every window exists: places the dialog
     // and selects millimetres.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frmPorts.h"
+#include "ports_dialog.h"
 
 #include "look.h"
 #include "option_group.h"
@@ -34,7 +34,7 @@ Button* option(QWidget* parent, const char* name, const char* text, const char* 
 
 } // namespace
 
-frmPorts::frmPorts(Program& program, QWidget* parent)
+PortsDialog::PortsDialog(Program& program, QWidget* parent)
     : PlacedDialog(parent, 0.4, 0.5), m_program(program) {
     setObjectName("frmPorts");
     setWindowTitle("Port details");
@@ -74,8 +74,8 @@ frmPorts::frmPorts(Program& program, QWidget* parent)
     m_material->add(m_sono, [this] { m_program.design().portmaterial = PortMaterial::sonotube; });
     m_material->preset(m_sono);
     m_exit->setChecked(true);
-    connect(m_exit, &QCheckBox::clicked, this, &frmPorts::exit_clicked);
-    connect(m_intake, &QCheckBox::clicked, this, &frmPorts::intake_clicked);
+    connect(m_exit, &QCheckBox::clicked, this, &PortsDialog::exit_clicked);
+    connect(m_intake, &QCheckBox::clicked, this, &PortsDialog::intake_clicked);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     QWidget* order[] = {m_pvc,
                         m_sono,
@@ -91,26 +91,26 @@ frmPorts::frmPorts(Program& program, QWidget* parent)
     }
 }
 
-void frmPorts::set_exit_flared(bool flared) {
+void PortsDialog::set_exit_flared(bool flared) {
     if (m_exit->isChecked() != flared) {
         m_exit->setChecked(flared);
         exit_clicked();
     }
 }
 
-void frmPorts::set_intake_flared(bool flared) {
+void PortsDialog::set_intake_flared(bool flared) {
     if (m_intake->isChecked() != flared) {
         m_intake->setChecked(flared);
         intake_clicked();
     }
 }
 
-void frmPorts::select_material(PortMaterial material) {
+void PortsDialog::select_material(PortMaterial material) {
     m_material->select(material == PortMaterial::PVC ? m_pvc : m_sono);
 }
 
 // The intake can be flared only while the exit is.
-void frmPorts::exit_clicked() {
+void PortsDialog::exit_clicked() {
     Design& d = m_program.design();
     if (m_exit->isChecked()) {
         d.exitflare = ExitFlare::exitflared;
@@ -124,13 +124,13 @@ void frmPorts::exit_clicked() {
     m_program.drawflares();
 }
 
-void frmPorts::intake_clicked() {
+void PortsDialog::intake_clicked() {
     m_program.design().intakeflare =
         m_intake->isChecked() ? IntakeFlare::intakeflared : IntakeFlare::intakeunflared;
     m_program.drawflares();
 }
 
-void frmPorts::show_radius_rows(FlareShape shape) {
+void PortsDialog::show_radius_rows(FlareShape shape) {
     const bool exit = shape != FlareShape::unflared, intake = shape == FlareShape::donut;
     findChild<QLabel*>("Label1")->setVisible(exit);
     findChild<QLineEdit*>("txt_exitflareradius")->setVisible(exit);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frmDrivers.h"
+#include "driver_dialog.h"
 
 #include "look.h"
 #include "measurement_field.h"
@@ -47,7 +47,7 @@ constexpr int kFirstValueRow = 3;
 
 } // namespace
 
-frmDrivers::frmDrivers(Program& program, QWidget* parent)
+DriverDialog::DriverDialog(Program& program, QWidget* parent)
     : PlacedDialog(parent, 0.4, 0.5), m_program(program) {
     setObjectName("frmDrivers");
     setWindowTitle("Driver Selection");
@@ -56,23 +56,23 @@ frmDrivers::frmDrivers(Program& program, QWidget* parent)
     source->setObjectName("Frame1");
     look::set_text_colour(source, look::rgb(colour::ruleblue));
     auto* sources = new QHBoxLayout(source);
-    m_option1 = new QRadioButton("Select driver from built-in list of common drivers", source);
-    m_option1->setObjectName("Option1");
-    m_option2 = new QRadioButton("Enter driver manually", source);
-    m_option2->setObjectName("Option2");
-    for (QRadioButton* o : {m_option1, m_option2}) {
+    m_from_list = new QRadioButton("Select driver from built-in list of common drivers", source);
+    m_from_list->setObjectName("Option1");
+    m_by_hand = new QRadioButton("Enter driver manually", source);
+    m_by_hand->setObjectName("Option2");
+    for (QRadioButton* o : {m_from_list, m_by_hand}) {
         look::set_text_colour(o, look::rgb(colour::black));
         sources->addWidget(o);
     }
     grid->addWidget(source, 0, 0, 1, 7);
-    m_source = new OptionGroup(this);
-    m_source->add(m_option1, [this] { option1_clicked(); });
-    m_source->add(m_option2, [this] { option2_clicked(); });
-    m_size = new OptionGroup(this);
+    m_source_options = new OptionGroup(this);
+    m_source_options->add(m_from_list, [this] { list_source_clicked(); });
+    m_source_options->add(m_by_hand, [this] { manual_source_clicked(); });
+    m_size_options = new OptionGroup(this);
     build_values();
 }
 
-void frmDrivers::build_values() {
+void DriverDialog::build_values() {
     auto* grid = static_cast<QGridLayout*>(layout());
     // The generic table's frame lies behind the size options and values.
     auto* generic = new QGroupBox("Generic values to be used when a field equals zero", this);
@@ -80,10 +80,10 @@ void frmDrivers::build_values() {
     look::set_text_colour(generic, look::rgb(colour::ruleblue));
     grid->addWidget(generic, 1, 2, 6, 5);
     grid->setRowMinimumHeight(1, fontMetrics().height() + 4);
-    m_combo = new QComboBox(this);
-    m_combo->setObjectName("Combo1");
-    m_combo->setPlaceholderText("Combo1");
-    grid->addWidget(m_combo, 2, 0, 1, 2);
+    m_driver_list = new QComboBox(this);
+    m_driver_list->setObjectName("Combo1");
+    m_driver_list->setPlaceholderText("Combo1");
+    grid->addWidget(m_driver_list, 2, 0, 1, 2);
     auto* name = new QHBoxLayout;
     name->addWidget(make_label(this, "Label1", "Name:"));
     name->addWidget(new QLineEdit("User defined", this));
@@ -97,7 +97,7 @@ void frmDrivers::build_values() {
         m_sizes[c] = new QRadioButton(n == 8 ? " 8 inch" : QString("%1 inch").arg(n), this);
         m_sizes[c]->setObjectName(QString("opt_%1in").arg(n));
         grid->addWidget(m_sizes[c], 2, 2 + int(c), Qt::AlignCenter);
-        m_size->add(m_sizes[c], [this, n] { nominal_clicked(n); });
+        m_size_options->add(m_sizes[c], [this, n] { nominal_clicked(n); });
     }
     for (int r = 0; r < 4; ++r) {
         const ValueRow& v = kValueRows[r];
@@ -121,27 +121,27 @@ void frmDrivers::build_values() {
     grid->addWidget(hint, 8, 0, 1, 7);
     const auto [buttons, ok] = make_print_ok(this, "Command1", "Command2", "OK");
     grid->addLayout(buttons, 9, 0, 1, 7);
-    connect(ok, &QPushButton::clicked, this, &frmDrivers::ok_clicked);
-    m_source->preset(m_option1);
-    m_size->preset(m_sizes[0]);
+    connect(ok, &QPushButton::clicked, this, &DriverDialog::ok_clicked);
+    m_source_options->preset(m_from_list);
+    m_size_options->preset(m_sizes[0]);
     enable_manual_controls(false);
 }
 
-void frmDrivers::load() {
+void DriverDialog::load() {
     // initialise_drivers: the list in name order, each entry carrying its row.
-    m_combo->clear();
+    m_driver_list->clear();
     for (int position = 0; position < kDriverCount; ++position) {
         const int row = *row_at_position(position);
-        m_combo->addItem(QString::fromUtf8(driver_table()[row].name.data(),
-                                           int(driver_table()[row].name.size())),
-                         row);
+        m_driver_list->addItem(QString::fromUtf8(driver_table()[row].name.data(),
+                                                 int(driver_table()[row].name.size())),
+                               row);
     }
-    m_combo->setCurrentIndex(-1);
-    connect(m_combo, &QComboBox::activated, this, &frmDrivers::combo_clicked);
+    m_driver_list->setCurrentIndex(-1);
+    connect(m_driver_list, &QComboBox::activated, this, &DriverDialog::list_entry_chosen);
 }
 
-void frmDrivers::enable_manual_controls(bool manual) {
-    m_combo->setVisible(!manual);
+void DriverDialog::enable_manual_controls(bool manual) {
+    m_driver_list->setVisible(!manual);
     for (const char* name : {"Label1", "Text1", "Label2"}) {
         findChild<QWidget*>(name)->setVisible(manual);
     }
@@ -153,11 +153,11 @@ void frmDrivers::enable_manual_controls(bool manual) {
     }
 }
 
-void frmDrivers::select_source(bool manual) {
-    m_source->select(manual ? m_option2 : m_option1);
+void DriverDialog::select_source(bool manual) {
+    m_source_options->select(manual ? m_by_hand : m_from_list);
 }
 
-void frmDrivers::option1_clicked() {
+void DriverDialog::list_source_clicked() {
     m_program.design().drivermanual = false;
     enable_manual_controls(false);
     // An index from a stored file outside the list keeps the selection.
@@ -167,7 +167,7 @@ void frmDrivers::option1_clicked() {
     }
 }
 
-void frmDrivers::option2_clicked() {
+void DriverDialog::manual_source_clicked() {
     m_program.design().drivermanual = true;
     enable_manual_controls(true);
     if (m_program.loading_driver()) {
@@ -180,15 +180,15 @@ void frmDrivers::option2_clicked() {
     }
 }
 
-void frmDrivers::select_entry(int position) {
+void DriverDialog::select_entry(int position) {
     if (!row_at_position(position)) {
         return;
     }
-    m_combo->setCurrentIndex(position);
-    combo_clicked(position);
+    m_driver_list->setCurrentIndex(position);
+    list_entry_chosen(position);
 }
 
-void frmDrivers::combo_clicked(int position) {
+void DriverDialog::list_entry_chosen(int position) {
     apply_driver_row(m_program.design(), position);
     select_nominal(m_program.design().drivernominal);
     for (const char* name : {"vol", "depth", "dia", "mass"}) {
@@ -196,15 +196,15 @@ void frmDrivers::combo_clicked(int position) {
     }
 }
 
-void frmDrivers::select_nominal(int nominal) {
+void DriverDialog::select_nominal(int nominal) {
     for (std::size_t c = 0; c < kNominalSizes.size(); ++c) {
         if (kNominalSizes[c] == nominal) {
-            m_size->select(m_sizes[c]);
+            m_size_options->select(m_sizes[c]);
         }
     }
 }
 
-void frmDrivers::nominal_clicked(int nominal) {
+void DriverDialog::nominal_clicked(int nominal) {
     for (const int n : kNominalSizes) {
         for (const ValueRow& v : kValueRows) {
             look::set_text_colour(generic_label(n, v.quantity),
@@ -214,11 +214,11 @@ void frmDrivers::nominal_clicked(int nominal) {
     m_program.design().drivernominal = static_cast<std::int16_t>(nominal);
 }
 
-void frmDrivers::set_name(const QString& name) {
+void DriverDialog::set_name(const QString& name) {
     findChild<QLineEdit*>("Text1")->setText(name);
 }
 
-QLabel* frmDrivers::generic_label(int nominal, DriverQuantity quantity) const {
+QLabel* DriverDialog::generic_label(int nominal, DriverQuantity quantity) const {
     for (const ValueRow& v : kValueRows) {
         if (v.quantity == quantity) {
             return findChild<QLabel*>(generic_name(nominal, v.word));
@@ -227,12 +227,12 @@ QLabel* frmDrivers::generic_label(int nominal, DriverQuantity quantity) const {
     return nullptr;
 }
 
-QString frmDrivers::generic_caption(int nominal, DriverQuantity quantity) const {
+QString DriverDialog::generic_caption(int nominal, DriverQuantity quantity) const {
     const QLabel* label = generic_label(nominal, quantity);
     return label ? label->text() : QString();
 }
 
-void frmDrivers::populategenerics() {
+void DriverDialog::populategenerics() {
     for (const ValueRow& v : kValueRows) {
         for (const int n : kNominalSizes) {
             generic_label(n, v.quantity)
@@ -242,18 +242,18 @@ void frmDrivers::populategenerics() {
     }
 }
 
-std::optional<int> frmDrivers::selected_row() const {
-    if (m_combo->currentIndex() < 0) {
+std::optional<int> DriverDialog::selected_row() const {
+    if (m_driver_list->currentIndex() < 0) {
         return std::nullopt;
     }
-    return m_combo->currentData().toInt();
+    return m_driver_list->currentData().toInt();
 }
 
-bool frmDrivers::list_source() const {
-    return m_option1->isChecked();
+bool DriverDialog::list_source() const {
+    return m_from_list->isChecked();
 }
 
-void frmDrivers::ok_clicked() {
+void DriverDialog::ok_clicked() {
     m_program.resolve_driver_data();
     m_program.calculate_all();
     accept();

@@ -20,9 +20,9 @@ class EnclosureDiagram;
 class OptionGroup;
 class Program;
 
-class Form1 : public QMainWindow {
+class MainWindow : public QMainWindow {
   public:
-    explicit Form1(Program& program);
+    explicit MainWindow(Program& program);
 
     // Selects a solve option as a click would, styling the pairs and
     // recalculating.
@@ -60,13 +60,13 @@ class Form1 : public QMainWindow {
     void solve_mode_clicked(SolveMode mode);
 
     Program& m_program;
-    QFrame* m_frame2 = nullptr;
-    QFrame* m_frame3 = nullptr;
-    QRadioButton* m_opt_height = nullptr;
-    QRadioButton* m_opt_vol = nullptr;
-    OptionGroup* m_solve = nullptr;
-    QLabel* m_warnings = nullptr;
-    QGroupBox* m_frame6 = nullptr;
+    QFrame* m_height_pair = nullptr;
+    QFrame* m_volume_pair = nullptr;
+    QRadioButton* m_solve_height = nullptr;
+    QRadioButton* m_solve_volume = nullptr;
+    OptionGroup* m_solve_options = nullptr;
+    QLabel* m_warnings_label = nullptr;
+    QGroupBox* m_driver_panel = nullptr;
     EnclosureDiagram* m_diagram = nullptr;
 };
 

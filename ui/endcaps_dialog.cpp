@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frmDimensions.h"
+#include "endcaps_dialog.h"
 
 #include "diagrams.h"
 #include "look.h"
@@ -62,7 +62,7 @@ constexpr FieldRow kRows[] = {
 
 } // namespace
 
-frmDimensions::frmDimensions(Program& program, QWidget* parent)
+EndcapsDialog::EndcapsDialog(Program& program, QWidget* parent)
     : PlacedDialog(parent, 0.4, 0.5), m_program(program) {
     setObjectName("frmDimensions");
     setWindowTitle("Endcaps and Plates  ...place mouse over labels for more information");
@@ -70,7 +70,7 @@ frmDimensions::frmDimensions(Program& program, QWidget* parent)
     build_fields();
 }
 
-void frmDimensions::build_options() {
+void EndcapsDialog::build_options() {
     auto* column = new QVBoxLayout(this);
     auto* covers = new QHBoxLayout;
     const char* options[][3] = {
@@ -90,7 +90,7 @@ void frmDimensions::build_options() {
     column->addLayout(covers);
 }
 
-void frmDimensions::build_fields() {
+void EndcapsDialog::build_fields() {
     auto* body = new QHBoxLayout;
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(4);
@@ -108,7 +108,7 @@ void frmDimensions::build_fields() {
     m_flush->setToolTip("Flush mounted driver - Used to determine port intake clearance, driver "
                         "breathing room and working volume - driver moved up by 20mm");
     m_flush->setChecked(true);
-    connect(m_flush, &QCheckBox::clicked, this, &frmDimensions::flush_clicked);
+    connect(m_flush, &QCheckBox::clicked, this, &EndcapsDialog::flush_clicked);
     grid->addWidget(m_flush, 15, 0, 1, 2);
     body->addLayout(grid);
     m_with_cover = new PartsDrawing(true, this);
@@ -130,31 +130,31 @@ void frmDimensions::build_fields() {
     });
 }
 
-void frmDimensions::select_cover(CoverType cover) {
+void EndcapsDialog::select_cover(CoverType cover) {
     m_cover_group->select(m_covers[static_cast<int>(cover)]);
 }
 
-void frmDimensions::set_flush_mounted(bool flush) {
+void EndcapsDialog::set_flush_mounted(bool flush) {
     if (m_flush->isChecked() != flush) {
         m_flush->setChecked(flush);
         flush_clicked();
     }
 }
 
-void frmDimensions::cover_clicked(CoverType cover) {
+void EndcapsDialog::cover_clicked(CoverType cover) {
     m_program.design().covertype = cover;
     m_with_cover->setVisible(cover == CoverType::cover);
     m_without_cover->setVisible(cover != CoverType::cover);
     m_program.drawflares();
 }
 
-void frmDimensions::flush_clicked() {
+void EndcapsDialog::flush_clicked() {
     m_program.design().drivermounting =
         m_flush->isChecked() ? DriverMounting::flushmounted : DriverMounting::surfacemounted;
     m_program.drawflares();
 }
 
-void frmDimensions::show_cover_rows(CoverType cover) {
+void EndcapsDialog::show_cover_rows(CoverType cover) {
     const bool plate = cover == CoverType::cover, grille = cover == CoverType::grille;
     const std::pair<const char*, bool> rows[] = {
         {"Label3", plate},  {"txt_topgap", plate},

@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Form1.h"
+#include "main_window.h"
 
 #include "diagrams.h"
-#include "frmDimensions.h"
-#include "frmDrivers.h"
-#include "frmPorts.h"
-#include "frmUnits.h"
-#include "frmWarnings.h"
+#include "driver_dialog.h"
+#include "endcaps_dialog.h"
 #include "look.h"
 #include "measurement_field.h"
 #include "option_group.h"
 #include "platform/platform.h"
+#include "ports_dialog.h"
 #include "program.h"
 #include "project_files.h"
+#include "units_dialog.h"
+#include "warnings_dialog.h"
 #include "widgets.h"
 
 #include <QApplication>
@@ -76,7 +76,7 @@ QRadioButton* solve_option(QWidget* parent, const char* name, const char* tip) {
 
 } // namespace
 
-Form1::Form1(Program& program) : m_program(program) {
+MainWindow::MainWindow(Program& program) : m_program(program) {
     setObjectName("Form1");
     look::grey_window(this);
     auto* central = new QWidget(this);
@@ -99,56 +99,57 @@ Form1::Form1(Program& program) : m_program(program) {
     setAcceptDrops(true);
 }
 
-QWidget* Form1::build_inputs() {
+QWidget* MainWindow::build_inputs() {
     auto* inputs = new QWidget(this);
     auto* grid = new QGridLayout(inputs);
     grid->setContentsMargins(0, 0, 0, 0);
-    m_frame3 = pair_frame(inputs, "Frame3");
-    add_row(m_frame3,
-            make_label(m_frame3, "lbl_workvol", "Effective Volume (litres)",
+    m_volume_pair = pair_frame(inputs, "Frame3");
+    add_row(m_volume_pair,
+            make_label(m_volume_pair, "lbl_workvol", "Effective Volume (litres)",
                        "Volume left AFTER subtracting the space occupied by driver and ports. "
                        "This is the volume used by WinISD"),
-            make_box(m_frame3, "txt_workvol", "260"));
-    add_row(m_frame3, make_label(m_frame3, "lbl_tune", "Tuning Frequency in Hz"),
-            make_box(m_frame3, "txt_ftune", "15.6"));
+            make_box(m_volume_pair, "txt_workvol", "260"));
+    add_row(m_volume_pair, make_label(m_volume_pair, "lbl_tune", "Tuning Frequency in Hz"),
+            make_box(m_volume_pair, "txt_ftune", "15.6"));
     auto* diameters = pair_frame(inputs, "diameters");
     add_row(diameters, make_label(diameters, "Label6", "Internal diameter of sonotube (mm)"),
             make_box(diameters, "Text6", "559"));
     add_row(diameters, make_label(diameters, "Label11", "Port Internal diameter (mm)"),
             make_box(diameters, "Text11", "152"));
-    m_frame2 = pair_frame(inputs, "Frame2");
-    add_row(m_frame2,
-            make_label(m_frame2, "Label5", "Height from endcap to endcap (mm)",
+    m_height_pair = pair_frame(inputs, "Frame2");
+    add_row(m_height_pair,
+            make_label(m_height_pair, "Label5", "Height from endcap to endcap (mm)",
                        "Outside measurement as shown in drawing"),
-            make_box(m_frame2, "Text5", "1263"));
-    add_row(m_frame2,
-            make_label(m_frame2, "Label10", "Port length (mm)",
+            make_box(m_height_pair, "Text5", "1263"));
+    add_row(m_height_pair,
+            make_label(m_height_pair, "Label10", "Port length (mm)",
                        "End to end measurement including flares, as shown in drawing"),
-            make_box(m_frame2, "Text10", "768"));
-    m_opt_vol =
+            make_box(m_height_pair, "Text10", "768"));
+    m_solve_volume =
         solve_option(inputs, "Opt_vol", "Option to solve for Working Volume and Tuning Frequency");
-    m_opt_height = solve_option(inputs, "Opt_height", "Option to solve for Height and Port Length");
-    grid->addWidget(m_frame3, 0, 0);
-    grid->addWidget(m_opt_vol, 0, 1);
+    m_solve_height =
+        solve_option(inputs, "Opt_height", "Option to solve for Height and Port Length");
+    grid->addWidget(m_volume_pair, 0, 0);
+    grid->addWidget(m_solve_volume, 0, 1);
     grid->addWidget(diameters, 1, 0);
-    grid->addWidget(m_frame2, 2, 0);
-    grid->addWidget(m_opt_height, 2, 1);
+    grid->addWidget(m_height_pair, 2, 0);
+    grid->addWidget(m_solve_height, 2, 1);
     grid->setVerticalSpacing(10);
-    m_solve = new OptionGroup(this);
-    m_solve->add(m_opt_vol, [this] { solve_mode_clicked(SolveMode::opt_vol); });
-    m_solve->add(m_opt_height, [this] { solve_mode_clicked(SolveMode::opt_height); });
+    m_solve_options = new OptionGroup(this);
+    m_solve_options->add(m_solve_volume, [this] { solve_mode_clicked(SolveMode::opt_vol); });
+    m_solve_options->add(m_solve_height, [this] { solve_mode_clicked(SolveMode::opt_height); });
     return inputs;
 }
 
-QWidget* Form1::build_results() {
+QWidget* MainWindow::build_results() {
     auto* results = new QWidget(this);
     auto* column = new QVBoxLayout(results);
     column->setContentsMargins(0, 0, 0, 0);
-    m_warnings = make_label(results, "lbl_warnings", "Display warnings",
-                            "Click label to access more results and checks");
-    m_warnings->setCursor(Qt::PointingHandCursor);
-    m_warnings->installEventFilter(this);
-    column->addWidget(m_warnings);
+    m_warnings_label = make_label(results, "lbl_warnings", "Display warnings",
+                                  "Click label to access more results and checks");
+    m_warnings_label->setCursor(Qt::PointingHandCursor);
+    m_warnings_label->installEventFilter(this);
+    column->addWidget(m_warnings_label);
     const char* lines[][3] = {
         {"lbl_netvol", "Gross Volume is xxx litres",
          "Internal volume BEFORE subtracting space occupied by driver or ports"},
@@ -166,11 +167,11 @@ QWidget* Form1::build_results() {
     return results;
 }
 
-QGroupBox* Form1::build_driver_panel() {
-    m_frame6 = new QGroupBox(this);
-    m_frame6->setObjectName("Frame6");
-    m_frame6->installEventFilter(this);
-    auto* grid = new QGridLayout(m_frame6);
+QGroupBox* MainWindow::build_driver_panel() {
+    m_driver_panel = new QGroupBox(this);
+    m_driver_panel->setObjectName("Frame6");
+    m_driver_panel->installEventFilter(this);
+    auto* grid = new QGridLayout(m_driver_panel);
     const char* rows[][4] = {
         {"Label2", "Outside diameter (mm)", "Used to determine if driver will fit into endcap",
          "lbl_dia"},
@@ -178,20 +179,20 @@ QGroupBox* Form1::build_driver_panel() {
         {"Label24", "Mounting Depth (mm)", "Used to determine port intake clearance", "lbl_depth"},
         {"Label18", "Weight (kg)", "Used to estimate total weight", "lbl_mass"}};
     for (int r = 0; r < 4; ++r) {
-        auto* caption = make_label(m_frame6, rows[r][0], rows[r][1], rows[r][2]);
+        auto* caption = make_label(m_driver_panel, rows[r][0], rows[r][1], rows[r][2]);
         // Wide enough for the longest unit word the caption will carry.
         caption->setMinimumWidth(
-            caption_width(m_frame6, {"Outside diameter (inches)", "Volume occupied (litres)",
-                                     "Mounting Depth (inches)"}));
+            caption_width(m_driver_panel, {"Outside diameter (inches)", "Volume occupied (litres)",
+                                           "Mounting Depth (inches)"}));
         grid->addWidget(caption, r, 0);
-        auto* value = make_label(m_frame6, rows[r][3], "");
+        auto* value = make_label(m_driver_panel, rows[r][3], "");
         value->setMinimumWidth(fontMetrics().horizontalAdvance("00' 00 00/00") + 8);
         grid->addWidget(value, r, 1);
     }
-    return m_frame6;
+    return m_driver_panel;
 }
 
-void Form1::build_project_menu() {
+void MainWindow::build_project_menu() {
     QMenu* project = menuBar()->addMenu("&Project");
     project->menuAction()->setObjectName("mnu_project");
     ProjectFiles& files = m_program.files();
@@ -218,17 +219,17 @@ void Form1::build_project_menu() {
     connect(quit, &QAction::triggered, this, &QWidget::close);
 }
 
-void Form1::build_menu() {
+void MainWindow::build_menu() {
     build_project_menu();
     const struct {
         const char* name;
         const char* text;
-        void (Form1::*command)();
-    } items[] = {{"mnu_dimensions", "&Endcaps", &Form1::open_endcaps},
-                 {"mnu_ports", "&Ports", &Form1::open_ports},
-                 {"mnu_driver", "&Driver", &Form1::open_driver},
-                 {"mnu_units", "&Units", &Form1::open_units},
-                 {"mnu_printmain", "&Print", &Form1::print}};
+        void (MainWindow::*command)();
+    } items[] = {{"mnu_dimensions", "&Endcaps", &MainWindow::open_endcaps},
+                 {"mnu_ports", "&Ports", &MainWindow::open_ports},
+                 {"mnu_driver", "&Driver", &MainWindow::open_driver},
+                 {"mnu_units", "&Units", &MainWindow::open_units},
+                 {"mnu_printmain", "&Print", &MainWindow::print}};
     for (const auto& item : items) {
         QAction* action = menuBar()->addAction(item.text);
         action->setObjectName(item.name);
@@ -236,41 +237,41 @@ void Form1::build_menu() {
     }
 }
 
-void Form1::print() {
+void MainWindow::print() {
     platform::print_form(this);
 }
 
-void Form1::open_endcaps() {
-    platform::show_modal(&m_program.dimensions());
+void MainWindow::open_endcaps() {
+    platform::show_modal(&m_program.endcaps());
 }
 
-void Form1::open_ports() {
+void MainWindow::open_ports() {
     platform::show_modal(&m_program.ports());
     m_program.calculate_all();
 }
 
-void Form1::open_driver() {
+void MainWindow::open_driver() {
     platform::show_modal(&m_program.drivers());
 }
 
-void Form1::open_units() {
+void MainWindow::open_units() {
     platform::show_modal(&m_program.units_dialog());
     m_program.populateall();
     m_program.resolve_driver_data();
     m_program.calculate_all();
 }
 
-void Form1::open_warnings() {
+void MainWindow::open_warnings() {
     platform::show_modal(&m_program.warnings());
 }
 
-bool Form1::solving_volume() const {
-    return m_opt_vol->isChecked();
+bool MainWindow::solving_volume() const {
+    return m_solve_volume->isChecked();
 }
 
-void Form1::style_pairs(bool solve_volume) {
-    m_frame3->setEnabled(!solve_volume);
-    m_frame2->setEnabled(solve_volume);
+void MainWindow::style_pairs(bool solve_volume) {
+    m_volume_pair->setEnabled(!solve_volume);
+    m_height_pair->setEnabled(solve_volume);
     const std::pair<const char*, bool> labels[] = {{"lbl_workvol", solve_volume},
                                                    {"lbl_tune", solve_volume},
                                                    {"Label5", !solve_volume},
@@ -288,17 +289,17 @@ void Form1::style_pairs(bool solve_volume) {
     }
 }
 
-void Form1::select_solve_mode(SolveMode mode) {
-    m_solve->select(mode == SolveMode::opt_vol ? m_opt_vol : m_opt_height);
+void MainWindow::select_solve_mode(SolveMode mode) {
+    m_solve_options->select(mode == SolveMode::opt_vol ? m_solve_volume : m_solve_height);
 }
 
-void Form1::solve_mode_clicked(SolveMode mode) {
+void MainWindow::solve_mode_clicked(SolveMode mode) {
     style_pairs(mode == SolveMode::opt_vol);
     m_program.design().solvemode = mode;
     m_program.calculate_all();
 }
 
-void Form1::show_report(const Report& report) {
+void MainWindow::show_report(const Report& report) {
     const ResultLabels& l = report.labels;
     const std::pair<const char*, const std::string*> lines[] = {
         {"lbl_netvol", &l.netvol},         {"lbl_port_effectivelength", &l.port_effectivelength},
@@ -307,27 +308,27 @@ void Form1::show_report(const Report& report) {
     for (const auto& [name, text] : lines) {
         findChild<QLabel*>(name)->setText(QString::fromStdString(*text));
     }
-    look::set_text_colour(m_warnings, look::rgb(report.warnings_colour));
+    look::set_text_colour(m_warnings_label, look::rgb(report.warnings_colour));
     m_diagram->set_design(m_program.design(), m_program.driver_in_use());
 }
 
-void Form1::set_driver_caption(const QString& caption) {
+void MainWindow::set_driver_caption(const QString& caption) {
     // The panel's rows fix its width; the caption may take what they leave.
-    const int room = m_frame6->layout()->minimumSize().width() - 16;
-    const QString shown = m_frame6->fontMetrics().elidedText(caption, Qt::ElideRight, room);
-    m_frame6->setTitle(shown);
-    m_frame6->setToolTip(shown == caption ? QString() : caption);
+    const int room = m_driver_panel->layout()->minimumSize().width() - 16;
+    const QString shown = m_driver_panel->fontMetrics().elidedText(caption, Qt::ElideRight, room);
+    m_driver_panel->setTitle(shown);
+    m_driver_panel->setToolTip(shown == caption ? QString() : caption);
 }
 
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_frame6 && event->type() == QEvent::MouseButtonDblClick) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_driver_panel && event->type() == QEvent::MouseButtonDblClick) {
         open_driver();
         return true;
     }
-    if (watched == m_warnings && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == m_warnings_label && event->type() == QEvent::MouseButtonRelease) {
         // A click: the left button let go over the label.
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton && m_warnings->rect().contains(mouse->pos())) {
+        if (mouse->button() == Qt::LeftButton && m_warnings_label->rect().contains(mouse->pos())) {
             open_warnings();
         }
         return true;
@@ -335,7 +336,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (!m_program.files().confirm_discard()) {
         event->ignore();
         return;
@@ -357,13 +358,13 @@ QString dropped_file(const QMimeData* data) {
 
 } // namespace
 
-void Form1::dragEnterEvent(QDragEnterEvent* event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
     if (!dropped_file(event->mimeData()).isEmpty()) {
         event->acceptProposedAction();
     }
 }
 
-void Form1::dropEvent(QDropEvent* event) {
+void MainWindow::dropEvent(QDropEvent* event) {
     const QString path = dropped_file(event->mimeData());
     if (path.isEmpty()) {
         return;

@@ -16,9 +16,9 @@ namespace cylindra {
 class OptionGroup;
 class Program;
 
-class frmPorts : public PlacedDialog {
+class PortsDialog : public PlacedDialog {
   public:
-    frmPorts(Program& program, QWidget* parent);
+    PortsDialog(Program& program, QWidget* parent);
 
     // Settings applied by the program run the same handlers as clicks.
     void set_exit_flared(bool flared);

@@ -18,9 +18,9 @@ namespace cylindra {
 enum class StatusPicture { yes, no, exclaim, info };
 QPixmap status_picture(StatusPicture which);
 
-class frmWarnings : public PlacedDialog {
+class WarningsDialog : public PlacedDialog {
   public:
-    explicit frmWarnings(QWidget* parent);
+    explicit WarningsDialog(QWidget* parent);
     void show_checks(const Report& report);
 
   private:

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frmUnits.h"
+#include "units_dialog.h"
 
 #include "look.h"
 #include "option_group.h"
@@ -89,7 +89,7 @@ const char* const kRules[][2] = {
 
 } // namespace
 
-frmUnits::frmUnits(Program& program, QWidget* parent)
+UnitsDialog::UnitsDialog(Program& program, QWidget* parent)
     : PlacedDialog(parent, 0.4, 0.5), m_program(program) {
     setObjectName("frmUnits");
     setWindowTitle("Units of measurement");
@@ -116,7 +116,7 @@ frmUnits::frmUnits(Program& program, QWidget* parent)
     indent->addSpacing(28);
     indent->addWidget(m_litres);
     column->addLayout(indent);
-    connect(m_litres, &QCheckBox::clicked, this, &frmUnits::litres_clicked);
+    connect(m_litres, &QCheckBox::clicked, this, &UnitsDialog::litres_clicked);
     m_rules = new QGroupBox("Rules for entering Imperial Measurements", this);
     m_rules->setObjectName("Frame2");
     auto* rules = new QVBoxLayout(m_rules);
@@ -126,25 +126,25 @@ frmUnits::frmUnits(Program& program, QWidget* parent)
     column->addWidget(m_rules);
     auto* ok = make_button(this, "Command1", "&OK");
     column->addWidget(ok, 0, Qt::AlignRight);
-    connect(ok, &QPushButton::clicked, this, &frmUnits::ok_clicked);
+    connect(ok, &QPushButton::clicked, this, &UnitsDialog::ok_clicked);
 }
 
-void frmUnits::load() {
+void UnitsDialog::load() {
     select_unit(LengthUnit::metric);
 }
 
-void frmUnits::select_unit(LengthUnit unit) {
+void UnitsDialog::select_unit(LengthUnit unit) {
     m_group->select(m_options[static_cast<int>(unit)]);
 }
 
-void frmUnits::set_litres_checked(bool checked) {
+void UnitsDialog::set_litres_checked(bool checked) {
     if (m_litres->isChecked() != checked) {
         m_litres->setChecked(checked);
         litres_clicked();
     }
 }
 
-void frmUnits::unit_clicked(LengthUnit unit) {
+void UnitsDialog::unit_clicked(LengthUnit unit) {
     m_program.set_length_unit(unit);
     for (const UnitCaption& c : kUnitCaptions) {
         const char* text = unit == LengthUnit::metric      ? c.mm
@@ -157,7 +157,7 @@ void frmUnits::unit_clicked(LengthUnit unit) {
     set_rules_look(imperial);
 }
 
-void frmUnits::litres_clicked() {
+void UnitsDialog::litres_clicked() {
     const bool litres = m_litres->isChecked();
     // Metric units always show litres, whatever the box says.
     set_volume_captions(litres || !is_inch_unit(m_program.units().length));
@@ -165,14 +165,14 @@ void frmUnits::litres_clicked() {
     m_program.set_litres(litres);
 }
 
-void frmUnits::set_volume_captions(bool litres) {
+void UnitsDialog::set_volume_captions(bool litres) {
     for (const VolumeCaption& c : kVolumeCaptions) {
         m_program.window_of(c.window)->findChild<QLabel*>(c.label)->setText(litres ? c.litres
                                                                                    : c.cubic_feet);
     }
 }
 
-void frmUnits::set_rules_look(bool imperial) {
+void UnitsDialog::set_rules_look(bool imperial) {
     look::set_text_colour(m_rules, look::rgb(imperial ? colour::black : colour::grey));
     for (const auto& rule : kRules) {
         look::set_text_colour(m_rules->findChild<QLabel*>(rule[0]),
@@ -181,7 +181,7 @@ void frmUnits::set_rules_look(bool imperial) {
     m_litres->setVisible(imperial);
 }
 
-void frmUnits::ok_clicked() {
+void UnitsDialog::ok_clicked() {
     m_program.design().storedlengthunit = m_program.units().length;
     accept();
 }

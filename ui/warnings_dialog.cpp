@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frmWarnings.h"
+#include "warnings_dialog.h"
 
 #include "look.h"
 #include "platform/platform.h"
@@ -38,7 +38,6 @@ constexpr Row kRows[kCheckRows] = {
     {"lbl_resonance", "Picture6", "First Port resonance is xx hz"},
     {"lbl_drv2topres", "Picture7", "Driver to box top resonance is xx hz"},
 };
-
 
 QLabel* picture_label(QWidget* parent, const char* name, const QPixmap& picture) {
     auto* label = new QLabel(parent);
@@ -86,7 +85,7 @@ QPixmap status_picture(StatusPicture which) {
     return pm;
 }
 
-frmWarnings::frmWarnings(QWidget* parent) : PlacedDialog(parent, 0.5, 0.5) {
+WarningsDialog::WarningsDialog(QWidget* parent) : PlacedDialog(parent, 0.5, 0.5) {
     setObjectName("frmWarnings");
     setWindowTitle("Cylindra: Warnings");
     for (const auto which :
@@ -120,7 +119,7 @@ frmWarnings::frmWarnings(QWidget* parent) : PlacedDialog(parent, 0.5, 0.5) {
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void frmWarnings::show_checks(const Report& report) {
+void WarningsDialog::show_checks(const Report& report) {
     for (int r = 0; r < kCheckRows; ++r) {
         const CheckRow& row = report.checks[r];
         m_rows[r]->setText(QString::fromStdString(row.text));

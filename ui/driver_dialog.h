@@ -20,9 +20,9 @@ namespace cylindra {
 class OptionGroup;
 class Program;
 
-class frmDrivers : public PlacedDialog {
+class DriverDialog : public PlacedDialog {
   public:
-    frmDrivers(Program& program, QWidget* parent);
+    DriverDialog(Program& program, QWidget* parent);
     void load();
 
     // Selections made by the program run the same handlers as clicks.
@@ -41,20 +41,20 @@ class frmDrivers : public PlacedDialog {
 
   private:
     void build_values();
-    void option1_clicked();
-    void option2_clicked();
-    void combo_clicked(int position);
+    void list_source_clicked();
+    void manual_source_clicked();
+    void list_entry_chosen(int position);
     void nominal_clicked(int nominal);
     void ok_clicked();
     QLabel* generic_label(int nominal, DriverQuantity quantity) const;
     void enable_manual_controls(bool manual);
 
     Program& m_program;
-    QRadioButton* m_option1 = nullptr;
-    QRadioButton* m_option2 = nullptr;
-    OptionGroup* m_source = nullptr;
-    OptionGroup* m_size = nullptr;
-    QComboBox* m_combo = nullptr;
+    QRadioButton* m_from_list = nullptr;
+    QRadioButton* m_by_hand = nullptr;
+    OptionGroup* m_source_options = nullptr;
+    OptionGroup* m_size_options = nullptr;
+    QComboBox* m_driver_list = nullptr;
     QRadioButton* m_sizes[kNominalSizes.size()] = {};
 };
 
