@@ -2,6 +2,7 @@
 #include "platform.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -11,6 +12,7 @@
 #include <QPrinterInfo>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QUrl>
 #include <QWidget>
 
 namespace cylindra::platform {
@@ -29,6 +31,11 @@ ModalHandler& modal_handler() {
 
 FileHandler& file_handler() {
     static FileHandler handler;
+    return handler;
+}
+
+LinkHandler& link_handler() {
+    static LinkHandler handler;
     return handler;
 }
 
@@ -169,6 +176,18 @@ QString choose_file(QWidget* parent, const FileRequest& request) {
 
 void set_file_handler(FileHandler handler) {
     file_handler() = std::move(handler);
+}
+
+void open_link(const QUrl& link) {
+    if (link_handler()) {
+        link_handler()(link);
+        return;
+    }
+    QDesktopServices::openUrl(link); // a failure is not the user's concern here
+}
+
+void set_link_handler(LinkHandler handler) {
+    link_handler() = std::move(handler);
 }
 
 void set_save_path_handler(SavePathHandler handler) {

@@ -10,6 +10,7 @@
 #include <functional>
 
 class QDialog;
+class QUrl;
 class QWidget;
 
 namespace cylindra::platform {
@@ -68,6 +69,12 @@ struct FileRequest {
 QString choose_file(QWidget* parent, const FileRequest& request);
 using FileHandler = std::function<QString(const FileRequest&)>;
 void set_file_handler(FileHandler handler);
+
+// Opens a web or e-mail link with the desktop's own handler; tests see the
+// link instead.
+void open_link(const QUrl& link);
+using LinkHandler = std::function<void(const QUrl&)>;
+void set_link_handler(LinkHandler handler);
 
 // Where the PDF goes when there is no printer; tests answer it themselves.
 using SavePathHandler = std::function<QString(QWidget* parent)>;

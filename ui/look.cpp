@@ -41,6 +41,10 @@ void set_base_colour(QWidget* w, const QColor& colour) {
     set_role(w, QPalette::Base, colour);
 }
 
+void set_window_colour(QWidget* w, const QColor& colour) {
+    set_role(w, QPalette::Window, colour);
+}
+
 void set_bold(QWidget* w, bool bold) {
     QFont f = w->font();
     f.setBold(bold);

@@ -18,7 +18,8 @@ inline QColor rgb(std::uint32_t value) {
 }
 
 void set_text_colour(QWidget* w, const QColor& colour);
-void set_base_colour(QWidget* w, const QColor& colour); // inside of a text box
+void set_base_colour(QWidget* w, const QColor& colour);   // inside of a text box
+void set_window_colour(QWidget* w, const QColor& colour); // background of a label
 void set_bold(QWidget* w, bool bold);
 // The light grey of every window of the program.
 void grey_window(QWidget* w);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window.h"
 
+#include "about_dialog.h"
 #include "diagrams.h"
 #include "driver_dialog.h"
 #include "endcaps_dialog.h"
@@ -11,6 +12,7 @@
 #include "ports_dialog.h"
 #include "program.h"
 #include "project_files.h"
+#include "sag_dialog.h"
 #include "units_dialog.h"
 #include "warnings_dialog.h"
 #include "widgets.h"
@@ -229,12 +231,19 @@ void MainWindow::build_menu() {
                  {"mnu_ports", "&Ports", &MainWindow::open_ports},
                  {"mnu_driver", "&Driver", &MainWindow::open_driver},
                  {"mnu_units", "&Units", &MainWindow::open_units},
+                 {"mnu_sag", "&Sag Calculator", &MainWindow::open_sag},
                  {"mnu_printmain", "&Print", &MainWindow::print}};
     for (const auto& item : items) {
         QAction* action = menuBar()->addAction(item.text);
         action->setObjectName(item.name);
         connect(action, &QAction::triggered, this, item.command);
     }
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->menuAction()->setObjectName("mnu_help");
+    QAction* about = help->addAction("&About");
+    about->setObjectName("mnu_about");
+    about->setShortcut(QKeySequence::HelpContents);
+    connect(about, &QAction::triggered, this, &MainWindow::open_about);
 }
 
 void MainWindow::print() {
@@ -259,6 +268,14 @@ void MainWindow::open_units() {
     m_program.populateall();
     m_program.resolve_driver_data();
     m_program.calculate_all();
+}
+
+void MainWindow::open_sag() {
+    platform::show_modal(&m_program.sag());
+}
+
+void MainWindow::open_about() {
+    platform::show_modal(&m_program.about());
 }
 
 void MainWindow::open_warnings() {

@@ -42,6 +42,8 @@ class MainWindow : public QMainWindow {
     void open_driver();
     void open_units();
     void open_warnings();
+    void open_sag();
+    void open_about();
     void print();
 
   protected:

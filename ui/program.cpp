@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "program.h"
 
+#include "about_dialog.h"
 #include "diagrams.h"
 #include "driver_dialog.h"
 #include "endcaps_dialog.h"
@@ -9,6 +10,7 @@
 #include "measurement_field.h"
 #include "platform/platform.h"
 #include "ports_dialog.h"
+#include "sag_dialog.h"
 #include "units_dialog.h"
 #include "warnings_dialog.h"
 
@@ -29,6 +31,8 @@ Program::Program() {
     m_units_dialog = new UnitsDialog(*this, parent);
     m_ports = new PortsDialog(*this, parent);
     m_drivers = new DriverDialog(*this, parent);
+    m_sag = new SagDialog(parent);
+    m_about = new AboutDialog(*this, parent);
     for (std::size_t i = 0; i < kFields.size(); ++i) {
         auto* box = window_of(kFields[i].window)->findChild<QLineEdit*>(kFields[i].box.data());
         m_fields[i] = new MeasurementField(*this, i, box);

@@ -35,6 +35,8 @@ class PortsDialog;
 class UnitsDialog;
 class WarningsDialog;
 class MeasurementField;
+class SagDialog;
+class AboutDialog;
 
 class Program : public QObject {
   public:
@@ -80,6 +82,8 @@ class Program : public QObject {
     PortsDialog& ports() { return *m_ports; }
     DriverDialog& drivers() { return *m_drivers; }
     ProjectFiles& files() { return m_files; }
+    SagDialog& sag() { return *m_sag; }
+    AboutDialog& about() { return *m_about; }
 
   private:
     void apply_driver_selection();
@@ -98,6 +102,8 @@ class Program : public QObject {
     UnitsDialog* m_units_dialog = nullptr;
     PortsDialog* m_ports = nullptr;
     DriverDialog* m_drivers = nullptr;
+    SagDialog* m_sag = nullptr;
+    AboutDialog* m_about = nullptr;
     std::array<MeasurementField*, kFields.size()> m_fields{};
     ProjectFiles m_files{*this};
 };
