@@ -94,6 +94,7 @@ AboutDialog::AboutDialog(Program& program, QWidget* parent)
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("cmdOK");
     ok->setDefault(true);
+    set_ok_button(ok);
     buttons->addStretch();
     buttons->addWidget(info);
     buttons->addWidget(ok);

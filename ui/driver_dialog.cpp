@@ -85,10 +85,10 @@ void DriverDialog::build_values() {
     m_driver_list->setPlaceholderText("Combo1");
     grid->addWidget(m_driver_list, 2, 0, 1, 2);
     auto* name = new QHBoxLayout;
-    name->addWidget(make_label(this, "Label1", "Name:"));
-    name->addWidget(new QLineEdit("User defined", this));
+    auto* text1 = new QLineEdit("User defined", this);
+    name->addWidget(caption_of(make_label(this, "Label1", "Name:"), text1));
+    name->addWidget(text1);
     grid->addLayout(name, 2, 0, 1, 2);
-    auto* text1 = static_cast<QLineEdit*>(name->itemAt(1)->widget());
     text1->setObjectName("Text1");
     connect(text1, &QLineEdit::textEdited, this,
             [this](const QString& t) { m_program.design().drivername = t.toStdString(); });
@@ -101,8 +101,10 @@ void DriverDialog::build_values() {
     }
     for (int r = 0; r < 4; ++r) {
         const ValueRow& v = kValueRows[r];
-        grid->addWidget(make_label(this, v.label, v.caption), kFirstValueRow + r, 0);
-        grid->addWidget(make_box(this, v.box, "0", true), kFirstValueRow + r, 1);
+        auto* box = make_box(this, v.box, "0", true);
+        grid->addWidget(caption_of(make_label(this, v.label, v.caption), box), kFirstValueRow + r,
+                        0);
+        grid->addWidget(box, kFirstValueRow + r, 1);
         for (std::size_t c = 0; c < kNominalSizes.size(); ++c) {
             const int n = kNominalSizes[c];
             auto* g = make_label(this, generic_name(n, v.word).toLatin1().constData(),
@@ -120,6 +122,7 @@ void DriverDialog::build_values() {
     look::set_text_colour(hint, look::rgb(colour::ruleblue));
     grid->addWidget(hint, 8, 0, 1, 7);
     const auto [buttons, ok] = make_print_ok(this, "Command1", "Command2", "OK");
+    set_ok_button(ok);
     grid->addLayout(buttons, 9, 0, 1, 7);
     connect(ok, &QPushButton::clicked, this, &DriverDialog::ok_clicked);
     m_source_options->preset(m_from_list);

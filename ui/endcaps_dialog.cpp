@@ -95,8 +95,9 @@ void EndcapsDialog::build_fields() {
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(4);
     for (const FieldRow& r : kRows) {
-        grid->addWidget(make_label(this, r.label, r.caption, r.tooltip), r.row, 0);
-        grid->addWidget(make_box(this, r.box, r.initial, true), r.row, 1);
+        auto* box = make_box(this, r.box, r.initial, true);
+        grid->addWidget(caption_of(make_label(this, r.label, r.caption, r.tooltip), box), r.row, 0);
+        grid->addWidget(box, r.row, 1);
     }
     for (const int gap : {2, 6, 9, 12}) {
         grid->setRowMinimumHeight(gap, 8);
@@ -123,6 +124,7 @@ void EndcapsDialog::build_fields() {
     auto* column = static_cast<QVBoxLayout*>(layout());
     column->addLayout(body);
     const auto [buttons, ok] = make_print_ok(this, "Command2", "Command1", "&OK");
+    set_ok_button(ok);
     column->addLayout(buttons);
     connect(ok, &QPushButton::clicked, this, [this] {
         m_program.calculate_all();

@@ -21,6 +21,7 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -65,15 +66,23 @@ void add_row(QWidget* frame, QLabel* caption, QLineEdit* box) {
     auto* grid = static_cast<QGridLayout*>(frame->layout());
     const int row = grid->rowCount();
     caption->setMinimumWidth(caption_width(frame));
+    caption->setBuddy(box);
     grid->addWidget(caption, row, 0);
     grid->addWidget(box, row, 1);
 }
 
-QRadioButton* solve_option(QWidget* parent, const char* name, const char* tip) {
+// The solve options carry no text of their own: the pair beside each says
+// what it chooses, and screen readers get it as the option's name.
+QRadioButton* solve_option(QWidget* parent, const char* name, const char* tip, const char* spoken) {
     auto* option = new QRadioButton(parent);
     option->setObjectName(name);
     option->setToolTip(tip);
+    option->setAccessibleName(spoken);
     return option;
+}
+
+void selectable(QLabel* label) {
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
 } // namespace
@@ -128,9 +137,11 @@ QWidget* MainWindow::build_inputs() {
                        "End to end measurement including flares, as shown in drawing"),
             make_box(m_height_pair, "Text10", "768"));
     m_solve_volume =
-        solve_option(inputs, "Opt_vol", "Option to solve for Working Volume and Tuning Frequency");
+        solve_option(inputs, "Opt_vol", "Option to solve for Working Volume and Tuning Frequency",
+                     "Solve for effective volume and tuning frequency");
     m_solve_height =
-        solve_option(inputs, "Opt_height", "Option to solve for Height and Port Length");
+        solve_option(inputs, "Opt_height", "Option to solve for Height and Port Length",
+                     "Solve for height and port length");
     grid->addWidget(m_volume_pair, 0, 0);
     grid->addWidget(m_solve_volume, 0, 1);
     grid->addWidget(diameters, 1, 0);
@@ -150,6 +161,9 @@ QWidget* MainWindow::build_results() {
     m_warnings_label = make_label(results, "lbl_warnings", "Display warnings",
                                   "Click label to access more results and checks");
     m_warnings_label->setCursor(Qt::PointingHandCursor);
+    // Reachable by Tab; Enter or Space opens the warnings as a click does.
+    m_warnings_label->setFocusPolicy(Qt::StrongFocus);
+    m_warnings_label->setAccessibleDescription("Press Enter to open the build checks");
     m_warnings_label->installEventFilter(this);
     column->addWidget(m_warnings_label);
     const char* lines[][3] = {
@@ -164,7 +178,9 @@ QWidget* MainWindow::build_results() {
          "Measured diagonally through sub. The minimum ceiling height to allow sub to be "
          "carried into room and stood up"}};
     for (const auto& line : lines) {
-        column->addWidget(make_label(results, line[0], line[1], line[2]));
+        auto* label = make_label(results, line[0], line[1], line[2]);
+        selectable(label);
+        column->addWidget(label);
     }
     return results;
 }
@@ -223,27 +239,40 @@ void MainWindow::build_project_menu() {
 
 void MainWindow::build_menu() {
     build_project_menu();
+    // "P&rint": Alt+P belongs to the Ports.
     const struct {
         const char* name;
         const char* text;
         void (MainWindow::*command)();
-    } items[] = {{"mnu_dimensions", "&Endcaps", &MainWindow::open_endcaps},
-                 {"mnu_ports", "&Ports", &MainWindow::open_ports},
-                 {"mnu_driver", "&Driver", &MainWindow::open_driver},
-                 {"mnu_units", "&Units", &MainWindow::open_units},
-                 {"mnu_sag", "&Sag Calculator", &MainWindow::open_sag},
-                 {"mnu_printmain", "&Print", &MainWindow::print}};
+        QKeySequence keys;
+    } items[] = {{"mnu_dimensions", "&Endcaps", &MainWindow::open_endcaps, {}},
+                 {"mnu_ports", "&Ports", &MainWindow::open_ports, {}},
+                 {"mnu_driver", "&Driver", &MainWindow::open_driver, {}},
+                 {"mnu_units", "&Units", &MainWindow::open_units, {}},
+                 {"mnu_sag", "&Sag Calculator", &MainWindow::open_sag, {}},
+                 {"mnu_printmain", "P&rint", &MainWindow::print, QKeySequence::Print}};
     for (const auto& item : items) {
         QAction* action = menuBar()->addAction(item.text);
         action->setObjectName(item.name);
+        action->setShortcut(item.keys);
         connect(action, &QAction::triggered, this, item.command);
     }
     QMenu* help = menuBar()->addMenu("&Help");
     help->menuAction()->setObjectName("mnu_help");
-    QAction* about = help->addAction("&About");
-    about->setObjectName("mnu_about");
-    about->setShortcut(QKeySequence::HelpContents);
-    connect(about, &QAction::triggered, this, &MainWindow::open_about);
+    const struct {
+        const char* name;
+        const char* text;
+        void (MainWindow::*command)();
+        QKeySequence keys;
+    } help_items[] = {{"mnu_warnings", "Build &Warnings...", &MainWindow::open_warnings,
+                       QKeySequence(Qt::CTRL | Qt::Key_B)},
+                      {"mnu_about", "&About", &MainWindow::open_about, QKeySequence::HelpContents}};
+    for (const auto& item : help_items) {
+        QAction* action = help->addAction(item.text);
+        action->setObjectName(item.name);
+        action->setShortcut(item.keys);
+        connect(action, &QAction::triggered, this, item.command);
+    }
 }
 
 void MainWindow::print() {
@@ -342,7 +371,37 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         open_driver();
         return true;
     }
-    if (watched == m_warnings_label && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == m_warnings_label) {
+        return warnings_label_event(event);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// The warnings label behaves as a link: a left click, Enter or Space opens
+// the checks; it is underlined while it has the focus.
+bool MainWindow::warnings_label_event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            open_warnings();
+            return true;
+        }
+        return false;
+    }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
+        QFont font = m_warnings_label->font();
+        font.setUnderline(event->type() == QEvent::FocusIn);
+        m_warnings_label->setFont(font);
+        return false;
+    }
+    case QEvent::MouseButtonRelease:
+        break;
+    default:
+        return false;
+    }
+    {
         // A click: the left button let go over the label.
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton && m_warnings_label->rect().contains(mouse->pos())) {
@@ -350,7 +409,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         }
         return true;
     }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -58,6 +58,7 @@ class MainWindow : public QMainWindow {
     QGroupBox* build_driver_panel();
     void build_menu();
     void build_project_menu();
+    bool warnings_label_event(QEvent* event);
     void style_pairs(bool solve_volume);
     void solve_mode_clicked(SolveMode mode);
 

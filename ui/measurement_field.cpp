@@ -10,6 +10,7 @@
 
 #include <QEvent>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QStyle>
 
@@ -21,7 +22,6 @@ MeasurementField::MeasurementField(Program& program, std::size_t index, QLineEdi
     // textEdited fires for typing only, never for populate's own writing: it
     // does what a guard around every populate would do.
     connect(box, &QLineEdit::textEdited, this, &MeasurementField::on_change);
-    connect(box, &QLineEdit::returnPressed, this, &MeasurementField::on_enter);
     box->installEventFilter(this);
 }
 
@@ -140,6 +140,15 @@ void MeasurementField::on_lost_focus() {
 }
 
 bool MeasurementField::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_box && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            on_enter();
+            // Enter goes on to the dialog's OK button, unless the text was
+            // just rejected: the user must first see and mend it.
+            return m_rejected;
+        }
+    }
     if (watched == m_box && event->type() == QEvent::FocusOut) {
         // Focus that moves to a menu, a message box or another window is not
         // the user leaving the box.

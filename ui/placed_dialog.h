@@ -6,11 +6,18 @@
 
 #include <QDialog>
 
+class QAbstractButton;
+
 namespace cylindra {
 
 class PlacedDialog : public QDialog {
   public:
     PlacedDialog(QWidget* parent, double top_fraction, double left_fraction);
+
+    // Escape and the window frame close the dialog the way its OK button
+    // does, so that the dialog and the main window never disagree.
+    void set_ok_button(QAbstractButton* ok) { m_ok = ok; }
+    void reject() override;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -18,6 +25,7 @@ class PlacedDialog : public QDialog {
   private:
     double m_top, m_left;
     bool m_placed = false;
+    QAbstractButton* m_ok = nullptr;
 };
 
 } // namespace cylindra

@@ -56,8 +56,10 @@ PortsDialog::PortsDialog(Program& program, QWidget* parent)
     const char* initial[] = {"1", "4", "19", "19"};
     for (int r = 0; r < 4; ++r) {
         grid->addWidget(left[r], r, 0);
-        grid->addWidget(make_label(this, rows[r][0], rows[r][1], rows[r][2]), r, 1);
-        grid->addWidget(make_box(this, rows[r][3], initial[r], true), r, 2);
+        auto* box = make_box(this, rows[r][3], initial[r], true);
+        grid->addWidget(caption_of(make_label(this, rows[r][0], rows[r][1], rows[r][2]), box), r,
+                        1);
+        grid->addWidget(box, r, 2);
     }
     for (const auto& [name, text] :
          {std::pair{"Label3", "Total port length on the front screen includes any flares"},
@@ -68,6 +70,7 @@ PortsDialog::PortsDialog(Program& program, QWidget* parent)
         grid->addWidget(note, grid->rowCount(), 0, 1, 3);
     }
     const auto [buttons, ok] = make_print_ok(this, "Command2", "Command1", "&OK");
+    set_ok_button(ok);
     grid->addLayout(buttons, grid->rowCount(), 0, 1, 3);
     m_material = new OptionGroup(this);
     m_material->add(m_pvc, [this] { m_program.design().portmaterial = PortMaterial::PVC; });

@@ -30,6 +30,11 @@ QLineEdit* make_box(QWidget* parent, const char* name, const QString& text, bool
     return box;
 }
 
+QLabel* caption_of(QLabel* caption, QWidget* box) {
+    caption->setBuddy(box);
+    return caption;
+}
+
 QPushButton* make_button(QWidget* parent, const char* name, const QString& text) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
@@ -43,6 +48,7 @@ PrintOkButtons make_print_ok(QWidget* dialog, const char* print_name, const char
     row->addStretch();
     auto* print = make_button(dialog, print_name, "&Print");
     auto* ok = make_button(dialog, ok_name, ok_text);
+    ok->setDefault(true); // Enter anywhere in the dialog presses OK
     row->addWidget(print);
     row->addWidget(ok);
     QObject::connect(print, &QPushButton::clicked, dialog,

@@ -16,12 +16,16 @@ QLabel* make_label(QWidget* parent, const char* name, const QString& text,
                    const QString& tooltip = {});
 // A text box wide enough for a length in feet, inches and sixteenths.
 QLineEdit* make_box(QWidget* parent, const char* name, const QString& text, bool centred = false);
+// The caption of a box: screen readers announce it as the box's name, and an
+// Alt letter in it moves to the box.
+QLabel* caption_of(QLabel* caption, QWidget* box);
+
 // A dialog button that never becomes the default, so Enter stays with the
 // text boxes.
 QPushButton* make_button(QWidget* parent, const char* name, const QString& text);
 
 // The Print and OK buttons at the bottom right of a dialog. Print asks and
-// then prints the dialog's picture.
+// then prints the dialog's picture; OK is the default button.
 struct PrintOkButtons {
     QHBoxLayout* row;
     QPushButton* ok;

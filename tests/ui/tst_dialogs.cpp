@@ -300,14 +300,15 @@ class DialogsTest : public QObject {
         QCOMPARE(f.colour("Form1", "lbl_mass"), look::rgb(colour::ruleblue));
     }
 
-    // Escape and the window frame close a dialog as its Cancel would: the
-    // Units and Ports commands still do their work afterwards.
-    void dialogsClosedByEscapeOrFrame_data() {
+    // Escape and the window frame close a dialog as its OK button does, so
+    // the main window never shows a driver or a design other than the
+    // dialog's; the Units and Ports commands still do their work afterwards.
+    void dialogsClosedByEscapeOrFrameActAsOk_data() {
         QTest::addColumn<bool>("escape");
         QTest::newRow("escape") << true;
         QTest::newRow("frame") << false;
     }
-    void dialogsClosedByEscapeOrFrame() {
+    void dialogsClosedByEscapeOrFrameActAsOk() {
         QFETCH(bool, escape);
         const auto close = [escape](QDialog* dialog) {
             if (escape) {
@@ -334,8 +335,36 @@ class DialogsTest : public QObject {
         });
         const std::string tipping = f.program().last_report().labels.tipping;
         f.program().main_window().open_endcaps();
-        QCOMPARE(f.design().covertype, CoverType::nocover);
-        QCOMPARE(f.program().last_report().labels.tipping, tipping); // only OK recalculates
+        QVERIFY(f.program().last_report().labels.tipping != tipping);
+        f.inside_next_modal([&](QDialog* d) {
+            click("frmDrivers", "Option2");
+            f.retype(f.box("frmDrivers", "txt_mass"), "44"); // still red, not yet read
+            close(d);
+        });
+        f.program().main_window().open_driver();
+        QCOMPARE(f.text("Form1", "lbl_mass"), QString("44"));
+    }
+
+    // Enter in a box reads it and presses OK, unless the text was rejected.
+    void enterPressesOkUnlessTheTextIsRejected() {
+        f.inside_next_modal([&](QDialog* d) {
+            click("frmDrivers", "Option2");
+            f.retype(f.box("frmDrivers", "txt_dia"), "1/3");
+            f.answer_next_message(platform::answer_ok);
+            f.enter(f.box("frmDrivers", "txt_dia"));
+            QVERIFY(d->isVisible());
+            f.retype(f.box("frmDrivers", "txt_dia"), "1' 1");
+            f.enter(f.box("frmDrivers", "txt_dia"));
+            QVERIFY(d->isHidden());
+        });
+        f.program().main_window().open_driver();
+        QCOMPARE(f.text("Form1", "lbl_dia"), QString("1' 1"));
+        f.inside_next_modal([&](QDialog* d) {
+            f.retype(f.box("frmSag", "pe_xmax"), "12");
+            f.enter(f.box("frmSag", "pe_xmax"));
+            QVERIFY(d->isHidden());
+        });
+        f.program().main_window().open_sag();
     }
 
     void coverOptionShowsItsRows_data() {
