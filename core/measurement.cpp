@@ -171,8 +171,12 @@ MeasureParse finish(std::string error, double millimetres) {
         out.measureerror = std::move(error);
         return out;
     }
+    // A field stores the number of the result text, not the product itself:
+    // 3/8 inch is 9.525 mm, where 0.375 × 25.4 gives 9.524999999999999 and
+    // would show as .37 inch. The text may be in exponent form ("2.54E-05"
+    // for a millionth of an inch), so it is read with exponents.
     out.measureresult = number_text(millimetres);
-    out.millimetres = millimetres;
+    out.millimetres = read_field_number(out.measureresult).value_or(millimetres);
     return out;
 }
 
