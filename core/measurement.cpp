@@ -165,6 +165,7 @@ MeasureParse finish(std::string error, double millimetres) {
     MeasureParse out;
     if (error.empty() && !(std::fabs(millimetres) <= kLargestValue)) {
         error = kTooLarge;
+        out.too_large = true;
     }
     if (!error.empty()) {
         out.measureresult = "ERR";
@@ -200,7 +201,8 @@ MeasureParse parse_measurement(std::string_view measuretext) {
     }
     if (n.dots == 1) {
         const auto value = read_measure_number(text);
-        return value ? finish({}, *value * kMillimetresPerInch) : finish(std::string(kTooLarge), 0);
+        // A number beyond a double's range is as much too large as any.
+        return finish({}, value ? *value * kMillimetresPerInch : HUGE_VAL);
     }
     double inches = 0;
     std::string error = fractional_inches(text, n, inches);
