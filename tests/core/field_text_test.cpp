@@ -215,34 +215,4 @@ INSTANTIATE_TEST_SUITE_P(Table, OtherFieldLimit,
                                          Beyond{"Ports", "numports", "-1e300", kCm}),
                          [](const auto& info) { return info.param.name; });
 
-struct Generic {
-    const char* name;
-    DriverQuantity quantity;
-    double value;
-    DisplayUnits units;
-    const char* text;
-};
-
-class GenericLabel : public testing::TestWithParam<Generic> {};
-
-TEST_P(GenericLabel, ShowsTheGenericValueInTheUnit) {
-    const Generic& g = GetParam();
-    EXPECT_EQ(generic_value_text(g.quantity, g.value, g.units), g.text);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, GenericLabel,
-    testing::Values(Generic{"DiaMetric", DriverQuantity::dia, 216, kMm, " 216"},
-                    Generic{"DiaCentimetres", DriverQuantity::dia, 216, kCm, " 21.6"},
-                    Generic{"DepthCentimetres", DriverQuantity::depth, 100, kCm, " 10"},
-                    Generic{"DiaFractional", DriverQuantity::dia, 216, kFtIn, "8 1/2"},
-                    Generic{"DiaDecimal", DriverQuantity::dia, 216, kDecIn, " 8.5"},
-                    Generic{"VolumeCentimetresStaysLitres", DriverQuantity::vol, 2, kCm, " 2"},
-                    Generic{"VolumeCubicFeet8", DriverQuantity::vol, 2, kFtIn, " .07"},
-                    Generic{"VolumeCubicFeet18", DriverQuantity::vol, 6.5, kDecIn, " .22"},
-                    Generic{"VolumeLitresKept", DriverQuantity::vol, 6.5, kFtInLitres, " 6.5"},
-                    Generic{"MassPounds", DriverQuantity::mass, 16, kFtIn, " 35.2"},
-                    Generic{"MassKilograms", DriverQuantity::mass, 16, kCm, " 16"}),
-    [](const auto& info) { return info.param.name; });
-
 } // namespace
