@@ -85,6 +85,9 @@ FieldReading read_length(std::string_view text, LengthUnit unit) {
         break;
     }
     MeasureParse parsed = parse_measurement(text);
+    if (parsed.too_large) {
+        return {}; // as in the metric units: no message, the old value stays
+    }
     return {parsed.millimetres, std::move(parsed.measureerror)};
 }
 

@@ -22,8 +22,8 @@ std::string field_text(const FieldSpec& field, double value, DisplayUnits units)
 
 // A field's text read into its internal unit. `value` is empty when the text
 // changes nothing: the field keeps its previous value (a number beyond the
-// largest value a design may hold). `error` is the parser's reason for a
-// rejected inch text; the value is then 0.
+// largest value a design may hold, in every unit, with no message). `error`
+// is the parser's reason for a rejected inch text; the value is then 0.
 struct FieldReading {
     std::optional<double> value;
     std::string error;

@@ -165,14 +165,19 @@ MeasureParse finish(std::string error, double millimetres) {
     MeasureParse out;
     if (error.empty() && !(std::fabs(millimetres) <= kLargestValue)) {
         error = kTooLarge;
+        out.too_large = true;
     }
     if (!error.empty()) {
         out.measureresult = "ERR";
         out.measureerror = std::move(error);
         return out;
     }
+    // A field stores the number of the result text, not the product itself:
+    // 3/8 inch is 9.525 mm, where 0.375 × 25.4 gives 9.524999999999999 and
+    // would show as .37 inch. The text may be in exponent form ("2.54E-05"
+    // for a millionth of an inch), so it is read with exponents.
     out.measureresult = number_text(millimetres);
-    out.millimetres = millimetres;
+    out.millimetres = read_field_number(out.measureresult).value_or(millimetres);
     return out;
 }
 
@@ -196,7 +201,8 @@ MeasureParse parse_measurement(std::string_view measuretext) {
     }
     if (n.dots == 1) {
         const auto value = read_measure_number(text);
-        return value ? finish({}, *value * kMillimetresPerInch) : finish(std::string(kTooLarge), 0);
+        // A number beyond a double's range is as much too large as any.
+        return finish({}, value ? *value * kMillimetresPerInch : HUGE_VAL);
     }
     double inches = 0;
     std::string error = fractional_inches(text, n, inches);

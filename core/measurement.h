@@ -13,7 +13,8 @@ namespace cylindra {
 struct MeasureParse {
     std::string measureresult; // millimetres as text, "0" for empty, "ERR" if rejected
     std::string measureerror;  // "" or why the text was rejected
-    double millimetres = 0;    // the value itself; 0 when rejected
+    double millimetres = 0;    // the number of measureresult; 0 when rejected
+    bool too_large = false;    // rejected as beyond what a design may hold
 };
 
 // Reads a typed inch length. Both inch units accept the fractional and the

@@ -69,15 +69,6 @@ TEST(SolveForVolume, IntakeFlareCountsOnlyWithExitFlare) {
     EXPECT_EQ(calculate_all(d, {}, {}, {}).results.effectivelength, 768 - 9.5 - 9.5);
 }
 
-TEST(SolveForVolume, DiscOnlyForFlushMountedKnownSizes) {
-    Design d = worked_design();
-    d.drivernominal = 11;
-    EXPECT_EQ(calculate_all(d, kTenInchFiveLitres, {}, {}).results.driverdisplacement, 5);
-    d.drivernominal = 10;
-    d.drivermounting = DriverMounting::surfacemounted;
-    EXPECT_EQ(calculate_all(d, kTenInchFiveLitres, {}, {}).results.driverdisplacement, 5);
-}
-
 TEST(SolveForVolume, NoPortDiameterGivesNoTuningButAVolume) {
     Design d = worked_design();
     d.portid = 0;

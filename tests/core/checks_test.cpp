@@ -60,14 +60,6 @@ INSTANTIATE_TEST_SUITE_P(
                  lbl_topcoverclearance, CheckStatus::pass},
         Boundary{"TopGapBelowPortFails", [](Design& d, DriverValues&) { d.topgap = 151.9; },
                  lbl_topcoverclearance, CheckStatus::fail},
-        Boundary{"FlushTenInchBreathesAt63", [](Design& d, DriverValues&) { d.bottomgap = 63; },
-                 lbl_breathingroom, CheckStatus::pass},
-        Boundary{"FlushTenInchChokesBelow63", [](Design& d, DriverValues&) { d.bottomgap = 62.9; },
-                 lbl_breathingroom, CheckStatus::fail},
-        Boundary{
-            "SurfaceTenInchChokesAt80",
-            [](Design& d, DriverValues&) { d.drivermounting = DriverMounting::surfacemounted; },
-            lbl_breathingroom, CheckStatus::fail},
         Boundary{"TwoFlaredPortsFit", [](Design& d, DriverValues&) { d.numports = 2; },
                  lbl_portcapfit, CheckStatus::pass},
         Boundary{"FlaredPortsJustTooWide",
@@ -123,18 +115,6 @@ TEST(Checks, OnlyACoverPlateIsChecked) {
     const Report r = check([](Design& d, DriverValues&) { d.covertype = CoverType::grille; });
     EXPECT_FALSE(r.checks[lbl_topcoverclearance].visible);
     EXPECT_TRUE(r.checks[lbl_portclearance].visible);
-}
-
-TEST(Checks, BreathingRoomNamesTheGapInTheUnit) {
-    const auto mounted = [](Design& d, DriverValues&) {
-        d.drivermounting = DriverMounting::surfacemounted;
-    };
-    EXPECT_EQ(check(mounted, LengthUnit::metric_cm).checks[lbl_breathingroom].text,
-              "Bottom endcap to floorplate gap is insufficient for driver to breathe. A minimum "
-              "of  8.3 cm is required");
-    EXPECT_EQ(check(mounted, LengthUnit::inches).checks[lbl_breathingroom].text,
-              "Bottom endcap to floorplate gap is insufficient for driver to breathe. A minimum "
-              "of 3 1/4 inches is required");
 }
 
 TEST(Checks, DriverFitTextNamesTheMarginInTheUnit) {

@@ -81,18 +81,6 @@ TEST(DriverResolution, StartUpDriverTakesTheGenericWeight) {
     EXPECT_EQ(r.source[size_t(DriverQuantity::vol)], DriverSource::entered);
 }
 
-TEST(DriverResolution, AllUnknownTakesEveryGenericValueOfTheSize) {
-    Design d; // manual driver, all four values 0, 10 inch
-    const DriverResolution r = resolve_driver_data(d, {});
-    EXPECT_EQ(r.values.drivervol, 3.5);
-    EXPECT_EQ(r.values.driverdepth, 150);
-    EXPECT_EQ(r.values.driverdia, 266);
-    EXPECT_EQ(r.values.drivermass, 10);
-    for (const DriverSource s : r.source) {
-        EXPECT_EQ(s, DriverSource::generic);
-    }
-}
-
 TEST(DriverResolution, UnknownSizeKeepsThePreviousValues) {
     Design d;
     d.drivernominal = 11;

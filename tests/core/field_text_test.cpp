@@ -103,52 +103,116 @@ INSTANTIATE_TEST_SUITE_P(
                     Validated{"FractionalPorts", "numports", "1.5", kFtIn, 1.5}),
     [](const auto& info) { return info.param.name; });
 
-TEST(Validate, RejectedInchTextGivesZeroAndTheReason) {
-    const FieldReading r = read_field(field("topgap"), "1/32", kFtIn);
-    ASSERT_TRUE(r.value);
-    EXPECT_EQ(*r.value, 0);
-    EXPECT_EQ(format_message("topgap", r.error),
-              "topgap field contains incorrect format: - Allowable fractions are 1/2 1/4 1/8 1/16");
-}
-
-TEST(Validate, NumbersTooLargeForADesignKeepThePreviousValue) {
-    for (const char* text : {"1e999", "1e13", "-1e300"}) {
-        for (const FieldSpec& f : kFields) {
-            EXPECT_FALSE(read_field(f, text, kMm).value) << f.name << " " << text;
-        }
-    }
-    EXPECT_FALSE(read_field(field("tubid"), "999999999999", kCm).value);
-    EXPECT_EQ(read_field(field("tubid"), "99999999999999", kFtIn).error, "Number too large");
-}
-
-struct Generic {
+struct Rejected {
     const char* name;
-    DriverQuantity quantity;
-    double value;
-    DisplayUnits units;
+    const char* field;
     const char* text;
+    DisplayUnits units;
+    const char* message;
 };
 
-class GenericLabel : public testing::TestWithParam<Generic> {};
+class RejectedInchText : public testing::TestWithParam<Rejected> {};
 
-TEST_P(GenericLabel, ShowsTheGenericValueInTheUnit) {
-    const Generic& g = GetParam();
-    EXPECT_EQ(generic_value_text(g.quantity, g.value, g.units), g.text);
+TEST_P(RejectedInchText, GivesZeroAndTheReason) {
+    const Rejected& r = GetParam();
+    const FieldReading reading = read_field(field(r.field), r.text, r.units);
+    ASSERT_TRUE(reading.value);
+    EXPECT_EQ(*reading.value, 0);
+    EXPECT_EQ(format_message(r.field, reading.error), r.message);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, GenericLabel,
-    testing::Values(Generic{"DiaMetric", DriverQuantity::dia, 216, kMm, " 216"},
-                    Generic{"DiaCentimetres", DriverQuantity::dia, 216, kCm, " 21.6"},
-                    Generic{"DepthCentimetres", DriverQuantity::depth, 100, kCm, " 10"},
-                    Generic{"DiaFractional", DriverQuantity::dia, 216, kFtIn, "8 1/2"},
-                    Generic{"DiaDecimal", DriverQuantity::dia, 216, kDecIn, " 8.5"},
-                    Generic{"VolumeCentimetresStaysLitres", DriverQuantity::vol, 2, kCm, " 2"},
-                    Generic{"VolumeCubicFeet8", DriverQuantity::vol, 2, kFtIn, " .07"},
-                    Generic{"VolumeCubicFeet18", DriverQuantity::vol, 6.5, kDecIn, " .22"},
-                    Generic{"VolumeLitresKept", DriverQuantity::vol, 6.5, kFtInLitres, " 6.5"},
-                    Generic{"MassPounds", DriverQuantity::mass, 16, kFtIn, " 35.2"},
-                    Generic{"MassKilograms", DriverQuantity::mass, 16, kCm, " 16"}),
+    Table, RejectedInchText,
+    testing::Values(Rejected{"ThirtySecondths", "topgap", "1/32", kFtIn,
+                             "topgap field contains incorrect format: - Allowable fractions are "
+                             "1/2 1/4 1/8 1/16"},
+                    // An inch text has no exponent: "1e999" is a typing error
+                    // there, not a number too large.
+                    Rejected{"ExponentIsAnInvalidCharacter", "dia", "1e999", kDecIn,
+                             "dia field contains incorrect format: - Invalid Character"}),
     [](const auto& info) { return info.param.name; });
+
+// Four hundred nines and a point: no double holds it.
+const std::string kBeyondADouble = std::string(400, '9') + ".";
+
+struct Limit {
+    const char* name;
+    DisplayUnits units;
+    const char* text;
+    double millimetres; // 0: beyond the largest value, the old value stays
+};
+
+class LengthLimit : public testing::TestWithParam<Limit> {};
+
+// Every length field, in every unit, keeps its previous value for a number
+// beyond 1e12 mm, without a message, and takes the largest values below.
+TEST_P(LengthLimit, BeyondTheLargestValueKeepsThePreviousValueSilently) {
+    const Limit& l = GetParam();
+    for (const FieldSpec& f : kFields) {
+        if (f.variant != Variant::A && f.variant != Variant::B) {
+            continue;
+        }
+        const FieldReading r = read_field(f, l.text, l.units);
+        EXPECT_EQ(r.error, "") << f.name;
+        if (l.millimetres == 0) {
+            EXPECT_FALSE(r.value) << f.name;
+        } else {
+            ASSERT_TRUE(r.value) << f.name;
+            EXPECT_EQ(*r.value, l.millimetres) << f.name;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, LengthLimit,
+    testing::Values(Limit{"MetricOverflow", kMm, "1e999", 0},
+                    Limit{"MetricExponent", kMm, "1e13", 0},
+                    Limit{"MetricNegativeHuge", kMm, "-1e300", 0},
+                    Limit{"MetricJustAbove", kMm, "1000000000001", 0},
+                    Limit{"MetricLargest", kMm, "1e12", 1e12},
+                    Limit{"CentimetresOverflow", kCm, "1e999", 0},
+                    Limit{"CentimetresJustAbove", kCm, "100000000001", 0},
+                    // 10^11 cm is 10^12 mm.
+                    Limit{"CentimetresLargest", kCm, "100000000000", 1e12},
+                    Limit{"FractionalHugeDecimal", kFtIn, "99999999999999999999.5", 0},
+                    Limit{"FractionalHugeFeet", kFtIn, "999999999999999'", 0},
+                    // 1e12 / 25.4 = 39370078740.157...: one inch more is too much.
+                    Limit{"FractionalJustAbove", kFtIn, "39370078741", 0},
+                    Limit{"FractionalJustAboveWithFraction", kFtIn, "39370078740 1/2", 0},
+                    // 39370078740 × 25.4 = 999999999996
+                    Limit{"FractionalLargest", kFtIn, "39370078740", 999999999996},
+                    Limit{"DecimalBeyondADouble", kDecIn, kBeyondADouble.c_str(), 0},
+                    Limit{"DecimalHugeFeet", kDecIn, "999999999999999'", 0},
+                    Limit{"DecimalJustAbove", kDecIn, "39370078740.2", 0},
+                    // 39370078740.15 × 25.4 = 999999999999.81
+                    Limit{"DecimalLargest", kDecIn, "39370078740.15", 999999999999.81}),
+    [](const auto& info) { return info.param.name; });
+
+struct Beyond {
+    const char* name;
+    const char* field;
+    const char* text;
+    DisplayUnits units;
+};
+
+class OtherFieldLimit : public testing::TestWithParam<Beyond> {};
+
+TEST_P(OtherFieldLimit, BeyondTheLargestValueKeepsThePreviousValueSilently) {
+    const Beyond& b = GetParam();
+    const FieldReading r = read_field(field(b.field), b.text, b.units);
+    EXPECT_FALSE(r.value);
+    EXPECT_EQ(r.error, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, OtherFieldLimit,
+                         testing::Values(Beyond{"VolumeLitres", "workvol", "1e13", kMm},
+                                         // 3.6e10 cubic feet are 1.02e12 litres.
+                                         Beyond{"VolumeCubicFeet", "vol", "3.6e10", kFtIn},
+                                         Beyond{"MassPounds", "mass", "1e999", kDecIn},
+                                         // 2.2000001e12 pounds are just over 1e12 kg.
+                                         Beyond{"MassJustAbove", "mass", "2.2000001e12", kFtIn},
+                                         Beyond{"Tuning", "ftune", "1e13", kFtIn},
+                                         Beyond{"Ports", "numports", "-1e300", kCm}),
+                         [](const auto& info) { return info.param.name; });
 
 } // namespace

@@ -81,8 +81,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 TEST(Parser, TinyLengthComesBackAsANumber) {
-    // ".000001" inch is 2.54E-05 mm: reading that text back by digits would
-    // give 2.54 mm, so the millimetres travel as a number.
+    // ".000001" inch is 2.54E-05 mm: read back without its exponent that
+    // text would give 2.54 mm.
     const MeasureParse out = parse_measurement(".000001");
     EXPECT_EQ(out.measureerror, "");
     EXPECT_DOUBLE_EQ(out.millimetres, 2.54e-5);
