@@ -19,7 +19,8 @@ namespace cylindra {
 //  E  plain number (tuning frequency, number of ports)
 enum class Variant { A, B, C, D, E };
 
-enum class Window { Form1, frmDimensions, frmPorts, frmDrivers };
+// The window that holds a field's box.
+enum class Window { main, endcaps, ports, driver };
 
 struct FieldSpec {
     std::string_view name; // also the start of its format message
@@ -30,41 +31,39 @@ struct FieldSpec {
 };
 
 inline constexpr std::array<FieldSpec, 26> kFields{{
-    {"tubheight", "Text5", Window::Form1, Variant::A, &Design::tubheight},
-    {"tubid", "Text6", Window::Form1, Variant::A, &Design::tubid},
-    {"portid", "Text11", Window::Form1, Variant::A, &Design::portid},
-    {"portlength", "Text10", Window::Form1, Variant::A, &Design::portlength},
-    {"workvol", "txt_workvol", Window::Form1, Variant::C, &Design::workvol},
-    {"ftune", "txt_ftune", Window::Form1, Variant::E, &Design::ftune},
-    {"topcoverdia", "txt_topcoverdia", Window::frmDimensions, Variant::A, &Design::topcoverdia},
-    {"topendcapdia", "txt_topendcapdia", Window::frmDimensions, Variant::A, &Design::topendcapdia},
-    {"floorplatedia", "txt_floorplatedia", Window::frmDimensions, Variant::A,
-     &Design::floorplatedia},
-    {"grilleheight", "txt_grilleheight", Window::frmDimensions, Variant::A, &Design::grilleheight},
-    {"topgap", "txt_topgap", Window::frmDimensions, Variant::A, &Design::topgap},
-    {"bottomgap", "txt_bottomgap", Window::frmDimensions, Variant::A, &Design::bottomgap},
-    {"topcoverthickness", "txt_topcoverthickness", Window::frmDimensions, Variant::A,
+    {"tubheight", "Text5", Window::main, Variant::A, &Design::tubheight},
+    {"tubid", "Text6", Window::main, Variant::A, &Design::tubid},
+    {"portid", "Text11", Window::main, Variant::A, &Design::portid},
+    {"portlength", "Text10", Window::main, Variant::A, &Design::portlength},
+    {"workvol", "txt_workvol", Window::main, Variant::C, &Design::workvol},
+    {"ftune", "txt_ftune", Window::main, Variant::E, &Design::ftune},
+    {"topcoverdia", "txt_topcoverdia", Window::endcaps, Variant::A, &Design::topcoverdia},
+    {"topendcapdia", "txt_topendcapdia", Window::endcaps, Variant::A, &Design::topendcapdia},
+    {"floorplatedia", "txt_floorplatedia", Window::endcaps, Variant::A, &Design::floorplatedia},
+    {"grilleheight", "txt_grilleheight", Window::endcaps, Variant::A, &Design::grilleheight},
+    {"topgap", "txt_topgap", Window::endcaps, Variant::A, &Design::topgap},
+    {"bottomgap", "txt_bottomgap", Window::endcaps, Variant::A, &Design::bottomgap},
+    {"topcoverthickness", "txt_topcoverthickness", Window::endcaps, Variant::A,
      &Design::topcoverthickness},
-    {"floorplatethickness", "txt_floorplatethickness", Window::frmDimensions, Variant::A,
+    {"floorplatethickness", "txt_floorplatethickness", Window::endcaps, Variant::A,
      &Design::floorplatethickness},
-    {"topendcapexposedthickness", "txt_topendcapexposedthickness", Window::frmDimensions,
-     Variant::A, &Design::topendcapexposedthickness},
-    {"topendcaptotalthickness", "txt_topendcaptotalthickness", Window::frmDimensions, Variant::A,
+    {"topendcapexposedthickness", "txt_topendcapexposedthickness", Window::endcaps, Variant::A,
+     &Design::topendcapexposedthickness},
+    {"topendcaptotalthickness", "txt_topendcaptotalthickness", Window::endcaps, Variant::A,
      &Design::topendcaptotalthickness},
-    {"bottomendcapexposedthickness", "txt_bottomendcapexposedthickness", Window::frmDimensions,
+    {"bottomendcapexposedthickness", "txt_bottomendcapexposedthickness", Window::endcaps,
      Variant::A, &Design::bottomendcapexposedthickness},
-    {"bottomendcaptotalthickness", "txt_bottomendcaptotalthickness", Window::frmDimensions,
-     Variant::A, &Design::bottomendcaptotalthickness},
-    {"portwall", "txt_portwall", Window::frmPorts, Variant::A, &Design::portwall},
-    {"exitflareradius", "txt_exitflareradius", Window::frmPorts, Variant::A,
-     &Design::exitflareradius},
-    {"intakeflareradius", "txt_intakeflareradius", Window::frmPorts, Variant::A,
+    {"bottomendcaptotalthickness", "txt_bottomendcaptotalthickness", Window::endcaps, Variant::A,
+     &Design::bottomendcaptotalthickness},
+    {"portwall", "txt_portwall", Window::ports, Variant::A, &Design::portwall},
+    {"exitflareradius", "txt_exitflareradius", Window::ports, Variant::A, &Design::exitflareradius},
+    {"intakeflareradius", "txt_intakeflareradius", Window::ports, Variant::A,
      &Design::intakeflareradius},
-    {"numports", "txt_numports", Window::frmPorts, Variant::E, &Design::numports},
-    {"dia", "txt_dia", Window::frmDrivers, Variant::B, &Design::dia},
-    {"vol", "txt_vol", Window::frmDrivers, Variant::C, &Design::vol},
-    {"depth", "txt_depth", Window::frmDrivers, Variant::B, &Design::depth},
-    {"mass", "txt_mass", Window::frmDrivers, Variant::D, &Design::mass},
+    {"numports", "txt_numports", Window::ports, Variant::E, &Design::numports},
+    {"dia", "txt_dia", Window::driver, Variant::B, &Design::dia},
+    {"vol", "txt_vol", Window::driver, Variant::C, &Design::vol},
+    {"depth", "txt_depth", Window::driver, Variant::B, &Design::depth},
+    {"mass", "txt_mass", Window::driver, Variant::D, &Design::mass},
 }};
 
 // Position of a field in kFields, by name.

@@ -43,7 +43,7 @@ void MeasurementField::set_colour(const QColor& colour) {
 
 // Driver fields wait for the driver dialog's OK; the others recalculate.
 bool MeasurementField::recalculates() const {
-    return definition().window != Window::frmDrivers;
+    return definition().window != Window::driver;
 }
 
 void MeasurementField::validate() {

@@ -43,13 +43,13 @@ Program::~Program() = default;
 
 QWidget* Program::window_of(Window w) {
     switch (w) {
-    case Window::Form1:
+    case Window::main:
         return m_main_window.get();
-    case Window::frmDimensions:
+    case Window::endcaps:
         return m_endcaps;
-    case Window::frmPorts:
+    case Window::ports:
         return m_ports;
-    case Window::frmDrivers:
+    case Window::driver:
         return m_drivers;
     }
     return nullptr;

@@ -32,30 +32,30 @@ struct UnitCaption {
 };
 
 constexpr UnitCaption kUnitCaptions[] = {
-    {Window::Form1, "Label5", "Height from endcap to endcap (mm)",
+    {Window::main, "Label5", "Height from endcap to endcap (mm)",
      "Height from endcap to endcap (cm)", "Height from endcap to endcap (inches)"},
-    {Window::Form1, "Label6", "Internal diameter of sonotube (mm)",
+    {Window::main, "Label6", "Internal diameter of sonotube (mm)",
      "Internal diameter of sonotube (cm)", "Internal diameter of sonotube (inches)"},
-    {Window::Form1, "Label11", "Port Internal diameter (mm)", "Port Internal diameter (cm)",
+    {Window::main, "Label11", "Port Internal diameter (mm)", "Port Internal diameter (cm)",
      "Port Internal diameter (inches)"},
-    {Window::Form1, "Label10", "Port length (mm)", "Port length (cm)", "Port length (inches)"},
-    {Window::Form1, "Label2", "Outside diameter (mm)", "Outside diameter (cm)",
+    {Window::main, "Label10", "Port length (mm)", "Port length (cm)", "Port length (inches)"},
+    {Window::main, "Label2", "Outside diameter (mm)", "Outside diameter (cm)",
      "Outside diameter (inches)"},
-    {Window::Form1, "Label24", "Mounting Depth (mm)", "Mounting Depth (cm)",
+    {Window::main, "Label24", "Mounting Depth (mm)", "Mounting Depth (cm)",
      "Mounting Depth (inches)"},
-    {Window::Form1, "Label18", "Weight (kg)", "Weight (kg)", "Weight (lbs)"},
-    {Window::frmDrivers, "Label27", "Outside diameter (mm)", "Outside diameter (cm)",
+    {Window::main, "Label18", "Weight (kg)", "Weight (kg)", "Weight (lbs)"},
+    {Window::driver, "Label27", "Outside diameter (mm)", "Outside diameter (cm)",
      "Outside diameter (inches)"},
-    {Window::frmDrivers, "Label26", "Mounting Depth (mm)", "Mounting Depth (cm)",
+    {Window::driver, "Label26", "Mounting Depth (mm)", "Mounting Depth (cm)",
      "Mounting Depth (inches)"},
-    {Window::frmDrivers, "Label24", "Weight (kg)", "Weight (kg)", "Weight (lbs)"},
-    {Window::frmPorts, "Label12", "Port Wall thickness (mm)", "Port Wall thickness (cm)",
+    {Window::driver, "Label24", "Weight (kg)", "Weight (kg)", "Weight (lbs)"},
+    {Window::ports, "Label12", "Port Wall thickness (mm)", "Port Wall thickness (cm)",
      "Port Wall thickness (inches)"},
-    {Window::frmPorts, "Label1", "Radius of exit flare (mm)", "Radius of exit flare (cm)",
+    {Window::ports, "Label1", "Radius of exit flare (mm)", "Radius of exit flare (cm)",
      "Radius of exit flare (inches)"},
-    {Window::frmPorts, "Label2", "Radius of intake flare (mm)", "Radius of intake flare (cm)",
+    {Window::ports, "Label2", "Radius of intake flare (mm)", "Radius of intake flare (cm)",
      "Radius of intake flare (inches)"},
-    {Window::frmDimensions, "Label16", "Top cover plate diameter (A) ... All sizes in mm",
+    {Window::endcaps, "Label16", "Top cover plate diameter (A) ... All sizes in mm",
      "Top cover plate diameter (A) ... All sizes in cm",
      "Top cover plate diameter (A) ... All sizes in inches"},
 };
@@ -69,9 +69,9 @@ struct VolumeCaption {
 };
 
 constexpr VolumeCaption kVolumeCaptions[] = {
-    {Window::Form1, "lbl_workvol", "Effective Volume (litres)", "Effective Volume (cu.ft)"},
-    {Window::Form1, "Label23", "Volume occupied (litres)", "Volume occupied (cu.ft)"},
-    {Window::frmDrivers, "Label23", "Volume occupied (litres)", "Volume occupied (cu.ft)"},
+    {Window::main, "lbl_workvol", "Effective Volume (litres)", "Effective Volume (cu.ft)"},
+    {Window::main, "Label23", "Volume occupied (litres)", "Volume occupied (cu.ft)"},
+    {Window::driver, "Label23", "Volume occupied (litres)", "Volume occupied (cu.ft)"},
 };
 
 const char* const kRules[][2] = {

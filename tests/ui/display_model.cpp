@@ -201,7 +201,7 @@ void DisplayModel::endcaps_event(std::mt19937& random, const QString& text) {
         std::vector<std::size_t> shown;
         for (std::size_t i = 0; i < kFields.size(); ++i) {
             auto* box = f.program().field(kFields[i].name).box();
-            if (kFields[i].window == Window::frmDimensions && !box->isHidden()) {
+            if (kFields[i].window == Window::endcaps && !box->isHidden()) {
                 shown.push_back(i);
             }
         }
@@ -223,7 +223,7 @@ void DisplayModel::ports_event(std::mt19937& random, const QString& text) {
         std::vector<std::size_t> shown;
         for (std::size_t i = 0; i < kFields.size(); ++i) {
             auto* box = f.program().field(kFields[i].name).box();
-            if (kFields[i].window == Window::frmPorts && !box->isHidden()) {
+            if (kFields[i].window == Window::ports && !box->isHidden()) {
                 shown.push_back(i);
             }
         }
