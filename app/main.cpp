@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
+#include "ui/app_icon.h"
 #include "ui/program.h"
 
 #include <QApplication>
@@ -15,6 +16,9 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Cylindra");
+    // The desktop entry's name: docks and task bars match the window to it.
+    QGuiApplication::setDesktopFileName("org.example.cylindra.Cylindra");
+    QApplication::setWindowIcon(app_icon());
     QApplication::setStyle("Fusion");
     Program program;
     program.start();
