@@ -4,19 +4,26 @@
 #include "core/calculation.h"
 
 #include <QPushButton>
+
+#include <span>
 #include <QWidget>
 
 namespace cylindra::look {
 
 namespace {
 
-// Sets colour roles in every colour group at once. Changing a palette makes
-// the widget and its children restyle, so an unchanged one is left alone:
-// every calculation sets the colours of a dozen labels again.
-void set_roles(QWidget* w, std::initializer_list<QPalette::ColorRole> roles, const QColor& colour) {
+constexpr QPalette::ColorGroup kEveryGroup[] = {QPalette::Active, QPalette::Inactive,
+                                                QPalette::Disabled};
+constexpr QPalette::ColorGroup kEnabledGroups[] = {QPalette::Active, QPalette::Inactive};
+
+// Sets colour roles in the given colour groups at once. Changing a palette
+// makes the widget and its children restyle, so an unchanged one is left
+// alone: every calculation sets the colours of a dozen labels again.
+void set_roles(QWidget* w, std::initializer_list<QPalette::ColorRole> roles, const QColor& colour,
+               std::span<const QPalette::ColorGroup> groups = kEveryGroup) {
     QPalette p = w->palette();
     bool changed = false;
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    for (const auto group : groups) {
         for (const auto role : roles) {
             changed = changed || p.color(group, role) != colour;
             p.setColor(group, role, colour);
@@ -35,6 +42,11 @@ void set_role(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
 
 void set_text_colour(QWidget* w, const QColor& colour) {
     set_roles(w, {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}, colour);
+}
+
+void set_enabled_text_colour(QWidget* w, const QColor& colour) {
+    set_roles(w, {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}, colour,
+              kEnabledGroups);
 }
 
 void set_base_colour(QWidget* w, const QColor& colour) {

@@ -18,6 +18,9 @@ inline QColor rgb(std::uint32_t value) {
 }
 
 void set_text_colour(QWidget* w, const QColor& colour);
+// The same while the widget is enabled; disabled, it shows the style's
+// greyed text, so that a box the user cannot type into looks it.
+void set_enabled_text_colour(QWidget* w, const QColor& colour);
 void set_base_colour(QWidget* w, const QColor& colour);   // inside of a text box
 void set_window_colour(QWidget* w, const QColor& colour); // background of a label
 void set_bold(QWidget* w, bool bold);

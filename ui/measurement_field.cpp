@@ -37,7 +37,13 @@ void MeasurementField::set_edited(bool edited) {
     m_program.design().edited[m_index] = edited;
 }
 
+// The driver's boxes are disabled while the driver comes from the list:
+// their text then looks disabled, whatever its colour.
 void MeasurementField::set_colour(const QColor& colour) {
+    if (definition().window == Window::driver) {
+        look::set_enabled_text_colour(m_box, colour);
+        return;
+    }
     look::set_text_colour(m_box, colour);
 }
 

@@ -24,6 +24,8 @@ QLineEdit* make_box(QWidget* parent, const char* name, const QString& text, bool
     auto* box = new QLineEdit(text, parent);
     box->setObjectName(name);
     box->setFixedWidth(box->fontMetrics().horizontalAdvance("00' 00 15/16") + 16);
+    // Solved boxes lose their frame; the rows must not move when they do.
+    box->setFixedHeight(box->sizeHint().height());
     if (centred) {
         box->setAlignment(Qt::AlignCenter);
     }

@@ -333,8 +333,14 @@ void DisplayModel::check_boxes(const QString& after) {
         const std::uint32_t colour = solved(i)  ? colour::ruleblue
                                      : m_red[i] ? colour::red
                                                 : colour::black;
-        QVERIFY2(box->palette().color(QPalette::Text) == look::rgb(colour),
+        QVERIFY2(box->palette().color(QPalette::Active, QPalette::Text) == look::rgb(colour),
                  qPrintable(after + ": colour of " + box->objectName()));
+        if (spec.window == Window::driver && !box->isEnabled()) {
+            // A list driver's boxes cannot be typed into, and look it.
+            QVERIFY2(box->palette().color(QPalette::Disabled, QPalette::Text) !=
+                         look::rgb(colour::black),
+                     qPrintable(after + ": disabled look of " + box->objectName()));
+        }
         QVERIFY2(box->font().bold() == solved(i),
                  qPrintable(after + ": bold " + box->objectName()));
     }

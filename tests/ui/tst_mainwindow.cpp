@@ -89,6 +89,23 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.text("Form1", "txt_workvol"), QString::number(f.design().workvol));
     }
 
+    void solveModeSwitchKeepsEveryRowInPlace() {
+        QWidget& main = f.program().main_window();
+        const auto places = [&] {
+            QList<QRect> rects;
+            for (const char* name : {"Text5", "Text10", "txt_workvol", "txt_ftune", "Text6",
+                                     "Text11", "Label5", "lbl_tune", "lbl_warnings", "lbl_netvol"}) {
+                auto* w = f.find<QWidget>("Form1", name);
+                rects << QRect(w->mapTo(&main, QPoint(0, 0)), w->size());
+            }
+            return rects;
+        };
+        const QList<QRect> before = places();
+        f.find<QRadioButton>("Form1", "Opt_vol")->click();
+        QApplication::processEvents();
+        QCOMPARE(places(), before);
+    }
+
     void tuningRecalculatesAtEveryKeystrokeInEveryUnit_data() {
         QTest::addColumn<QString>("option");
         QTest::addColumn<int>("unit");
