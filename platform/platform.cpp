@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QUrl>
@@ -123,7 +124,7 @@ QString ask_pdf_path(QWidget* parent) {
     }
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QFileDialog::getSaveFileName(parent, QObject::tr("Save page as PDF"),
-                                        folder + "/" + parent->objectName() + ".pdf",
+                                        folder + "/" + pdf_file_name(parent),
                                         QObject::tr("PDF files (*.pdf)"));
 }
 
@@ -142,6 +143,13 @@ void print_to_pdf(QWidget* window) {
 }
 
 } // namespace
+
+QString pdf_file_name(const QWidget* window) {
+    // The caption up to its first double blank, where hints begin.
+    QString name = window->windowTitle().section("  ", 0, 0).trimmed();
+    name.replace(QRegularExpression(R"([/\\:*?"<>|]+)"), "-");
+    return (name.isEmpty() ? QString("Cylindra") : name) + ".pdf";
+}
 
 int message_box(QWidget* parent, const QString& prompt, MsgStyle style, const QString& title) {
     const MessageRequest request{prompt, title, style};

@@ -76,6 +76,9 @@ void open_link(const QUrl& link);
 using LinkHandler = std::function<void(const QUrl&)>;
 void set_link_handler(LinkHandler handler);
 
+// The name offered for a window's PDF: its caption, as a file name.
+QString pdf_file_name(const QWidget* window);
+
 // Where the PDF goes when there is no printer; tests answer it themselves.
 using SavePathHandler = std::function<QString(QWidget* parent)>;
 void set_save_path_handler(SavePathHandler handler);

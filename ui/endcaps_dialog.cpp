@@ -88,6 +88,8 @@ void EndcapsDialog::build_options() {
     }
     m_cover_group->preset(m_covers[0]);
     column->addLayout(covers);
+    // The unit stays in sight whichever rows the cover leaves shown.
+    column->addWidget(make_label(this, "lbl_sizes", "All sizes in mm"));
 }
 
 void EndcapsDialog::build_fields() {

@@ -5,8 +5,8 @@
 
 #include <QPushButton>
 
-#include <span>
 #include <QWidget>
+#include <span>
 
 namespace cylindra::look {
 

@@ -205,8 +205,13 @@ QGroupBox* MainWindow::build_driver_panel() {
         grid->addWidget(caption, r, 0);
         auto* value = make_label(m_driver_panel, rows[r][3], "");
         value->setMinimumWidth(fontMetrics().horizontalAdvance("00' 00 00/00") + 8);
+        // Right-aligned, so that values with and without a leading blank
+        // line up by their last digit.
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(value, r, 1);
     }
+    // A wider panel (a maximised window) grows to the right of the values.
+    grid->setColumnStretch(2, 1);
     return m_driver_panel;
 }
 

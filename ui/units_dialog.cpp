@@ -55,6 +55,7 @@ constexpr UnitCaption kUnitCaptions[] = {
      "Radius of exit flare (inches)"},
     {Window::ports, "Label2", "Radius of intake flare (mm)", "Radius of intake flare (cm)",
      "Radius of intake flare (inches)"},
+    {Window::endcaps, "lbl_sizes", "All sizes in mm", "All sizes in cm", "All sizes in inches"},
     {Window::endcaps, "Label16", "Top cover plate diameter (A) ... All sizes in mm",
      "Top cover plate diameter (A) ... All sizes in cm",
      "Top cover plate diameter (A) ... All sizes in inches"},

@@ -47,6 +47,7 @@ QPushButton* make_button(QWidget* parent, const char* name, const QString& text)
 PrintOkButtons make_print_ok(QWidget* dialog, const char* print_name, const char* ok_name,
                              const QString& ok_text) {
     auto* row = new QHBoxLayout;
+    row->setSpacing(row->spacing() + 12); // two buttons, not one
     row->addStretch();
     auto* print = make_button(dialog, print_name, "&Print");
     auto* ok = make_button(dialog, ok_name, ok_text);

@@ -5,6 +5,7 @@
 #include "core/calculation.h"
 #include "platform/platform.h"
 #include "ui/diagrams.h"
+#include "ui/endcaps_dialog.h"
 #include "ui/look.h"
 #include "ui/main_window.h"
 #include "ui/units_dialog.h"
@@ -365,6 +366,24 @@ class DialogsTest : public QObject {
             QVERIFY(d->isHidden());
         });
         f.program().main_window().open_sag();
+    }
+
+    void endcapsShowTheirUnitWhateverTheCover() {
+        click("frmDimensions", "opt_nocover");
+        QVERIFY(shown("frmDimensions", "lbl_sizes"));
+        QCOMPARE(f.text("frmDimensions", "lbl_sizes"), QString("All sizes in inches"));
+        f.choose_unit("Option4", false);
+        QCOMPARE(f.text("frmDimensions", "lbl_sizes"), QString("All sizes in cm"));
+    }
+
+    void pdfIsNamedAfterTheWindowsCaption() {
+        QCOMPARE(platform::pdf_file_name(&f.program().main_window()),
+                 QString("Cylindra V2.03 - default.pdf"));
+        QCOMPARE(platform::pdf_file_name(&f.program().endcaps()),
+                 QString("Endcaps and Plates.pdf"));
+        f.program().main_window().setWindowTitle("Cylindra - a/b:c.cyl");
+        QCOMPARE(platform::pdf_file_name(&f.program().main_window()),
+                 QString("Cylindra - a-b-c.cyl.pdf"));
     }
 
     void coverOptionShowsItsRows_data() {

@@ -93,8 +93,9 @@ class MainWindowTest : public QObject {
         QWidget& main = f.program().main_window();
         const auto places = [&] {
             QList<QRect> rects;
-            for (const char* name : {"Text5", "Text10", "txt_workvol", "txt_ftune", "Text6",
-                                     "Text11", "Label5", "lbl_tune", "lbl_warnings", "lbl_netvol"}) {
+            for (const char* name :
+                 {"Text5", "Text10", "txt_workvol", "txt_ftune", "Text6", "Text11", "Label5",
+                  "lbl_tune", "lbl_warnings", "lbl_netvol"}) {
                 auto* w = f.find<QWidget>("Form1", name);
                 rects << QRect(w->mapTo(&main, QPoint(0, 0)), w->size());
             }
