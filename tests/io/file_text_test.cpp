@@ -218,4 +218,32 @@ INSTANTIATE_TEST_SUITE_P(
                     LongLine{"PreferencesNameOf5000BytesRejects", true, 12, "x", "", 5000, false}),
     [](const auto& info) { return info.param.name; });
 
+struct Folder {
+    const char* name;
+    const char* folder; // UTF-8, as the record holds it
+    const char* read_back;
+};
+
+class FolderWriting : public testing::TestWithParam<Folder> {};
+
+TEST_P(FolderWriting, ReadsBackFromTheFirstLineOfThePreferences) {
+    Design d = distinct_design();
+    d.projectfolder = GetParam().folder;
+    const auto r = read_preferences(preference_bytes(d), default_design());
+    EXPECT_EQ(r.applied, 17u);
+    EXPECT_EQ(r.design.projectfolder, GetParam().read_back);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, FolderWriting,
+                         testing::Values(Folder{"Ascii", "/home/ann", "/home/ann"},
+                                         Folder{"Latin1", "/home/Zo\xC3\xAB", "/home/Zo\xC3\xAB"},
+                                         Folder{"BeyondLatin1", "/home/\xCE\xA9", "/home/\xCE\xA9"},
+                                         Folder{"LineFeedBecomesABlank", "/a\nb", "/a b"},
+                                         Folder{"StartingWithZeroWidthNoBreakSpace",
+                                                "\xEF\xBB\xBF/home", "\xEF\xBB\xBF/home"},
+                                         Folder{"StartingWithTheLatin1LettersOfAByteOrderMark",
+                                                "\xC3\xAF\xC2\xBB\xC2\xBF/home/\xC3\xA9",
+                                                "\xC3\xAF\xC2\xBB\xC2\xBF/home/\xC3\xA9"}),
+                         [](const auto& info) { return info.param.name; });
+
 } // namespace
