@@ -126,10 +126,16 @@ std::vector<TextLine> split_lines(std::string_view bytes, std::size_t max_lines)
         raw.push_back(line);
     }
     // One decision for the whole file: a Latin-1 name must not be read as
-    // UTF-8 on one line and a UTF-8 name as Latin-1 on another.
+    // UTF-8 on one line and a UTF-8 name as Latin-1 on another. Only the
+    // lines before the first one too long have a say: no later line is ever
+    // applied, and a bounded read may have cut one in the middle of a
+    // character.
     bool utf8 = true;
     for (const std::string_view line : raw) {
-        utf8 = utf8 && valid_utf8(utf8_prefix(line, kMaxLineBytes));
+        if (line.size() > kMaxLineBytes) {
+            break;
+        }
+        utf8 = utf8 && valid_utf8(line);
     }
     std::vector<TextLine> lines;
     lines.reserve(raw.size());

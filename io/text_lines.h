@@ -28,8 +28,8 @@ constexpr std::size_t bytes_needed(std::size_t max_lines) {
 }
 
 // The first max_lines lines of a file's bytes. The lines are read as UTF-8
-// when they are valid UTF-8 and as Latin-1 otherwise; a leading byte-order
-// mark is skipped.
+// when those before the first too long one are valid UTF-8, and as Latin-1
+// otherwise; a leading byte-order mark is skipped.
 std::vector<TextLine> split_lines(std::string_view bytes, std::size_t max_lines);
 
 // The bytes of a file: each line ended by CR LF. Line breaks inside a line

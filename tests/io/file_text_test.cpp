@@ -246,4 +246,58 @@ INSTANTIATE_TEST_SUITE_P(Table, FolderWriting,
                                                 "\xC3\xAF\xC2\xBB\xC2\xBF/home/\xC3\xA9"}),
                          [](const auto& info) { return info.param.name; });
 
+// The distinct project up to a UTF-8 name, then a line too long to be read.
+std::string name_then_long_line(std::string_view long_line) {
+    auto lines = kDistinctProject;
+    lines[10] = "Caf\xC3\xA9";
+    lines[11] = long_line;
+    lines.resize(12);
+    return file_of(lines);
+}
+
+// A UTF-8 file whose line 12 is too long and whose line 13 holds a two-byte
+// character that the read bound cuts in half.
+std::string character_across_the_read_bound() {
+    const std::size_t bound = bytes_needed(kProjectLines);
+    std::string head = name_then_long_line("");
+    head.resize(head.size() - 2); // line 12 grows to end 99 bytes before the bound
+    head += std::string(bound - 99 - 2 - head.size(), '1') + "\r\n";
+    return head + std::string(98, 'a') + "\xC3\xA9\r\n";
+}
+
+struct Decision {
+    const char* name;
+    std::string (*bytes)();
+    const char* read_name;
+};
+
+class EncodingDecision : public testing::TestWithParam<Decision> {};
+
+TEST_P(EncodingDecision, RestsOnTheLinesThatCanBeApplied) {
+    const auto r = read_project(GetParam().bytes(), default_design());
+    EXPECT_EQ(r.applied, 11u);
+    EXPECT_EQ(r.design.drivername, GetParam().read_name);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, EncodingDecision,
+    testing::Values(Decision{"Latin1ByteInATooLongLine",
+                             [] { return name_then_long_line("12\xB0" + std::string(5000, '0')); },
+                             "Caf\xC3\xA9"},
+                    Decision{"WholeFileWithACharacterAcrossTheReadBound",
+                             character_across_the_read_bound, "Caf\xC3\xA9"},
+                    Decision{"ReadBoundCuttingACharacterInHalf",
+                             [] {
+                                 return character_across_the_read_bound().substr(0,
+                                                                                 bytes_needed(38));
+                             },
+                             "Caf\xC3\xA9"},
+                    Decision{"Latin1ByteBeforeATooLongLineStillDecides",
+                             [] {
+                                 std::string bytes = name_then_long_line(std::string(5000, '0'));
+                                 return bytes.replace(bytes.find(" 3\r\n"), 2, " 3\xB0");
+                             },
+                             "Caf\xC3\x83\xC2\xA9"}),
+    [](const auto& info) { return info.param.name; });
+
 } // namespace
