@@ -19,6 +19,7 @@ struct FileField {
     const char* name;
     std::size_t project_line; // 0: only in the preferences (line 1)
     std::string (*text)(const Design&);
+    double Design::*number = nullptr; // the value of a number line
 };
 
 template <double Design::*Member> std::string number_of(const Design& d) {
@@ -27,6 +28,11 @@ template <double Design::*Member> std::string number_of(const Design& d) {
 
 template <auto Member> std::string word_of(const Design& d) {
     return std::string(word(d.*Member));
+}
+
+template <double Design::*Member>
+constexpr FileField number_field(const char* name, std::size_t project_line) {
+    return {name, project_line, number_of<Member>, Member};
 }
 
 inline std::string manual_of(const Design& d) {
@@ -61,33 +67,33 @@ inline const std::array<FileField, 39> kFileFields{{
     {"drivernominal", 9, nominal_of},
     {"driverindex", 10, index_of},
     {"drivername", 11, name_of},
-    {"dia", 12, number_of<&Design::dia>},
-    {"vol", 13, number_of<&Design::vol>},
-    {"depth", 14, number_of<&Design::depth>},
-    {"mass", 15, number_of<&Design::mass>},
+    number_field<&Design::dia>("dia", 12),
+    number_field<&Design::vol>("vol", 13),
+    number_field<&Design::depth>("depth", 14),
+    number_field<&Design::mass>("mass", 15),
     {"solvemode", 16, word_of<&Design::solvemode>},
-    {"tubheight", 17, number_of<&Design::tubheight>},
-    {"tubid", 18, number_of<&Design::tubid>},
-    {"portid", 19, number_of<&Design::portid>},
-    {"portlength", 20, number_of<&Design::portlength>},
-    {"workvol", 21, number_of<&Design::workvol>},
-    {"ftune", 22, number_of<&Design::ftune>},
-    {"grilleheight", 23, number_of<&Design::grilleheight>},
-    {"topcoverdia", 24, number_of<&Design::topcoverdia>},
-    {"topcoverthickness", 25, number_of<&Design::topcoverthickness>},
-    {"topendcapdia", 26, number_of<&Design::topendcapdia>},
-    {"topendcapexposedthickness", 27, number_of<&Design::topendcapexposedthickness>},
-    {"topendcaptotalthickness", 28, number_of<&Design::topendcaptotalthickness>},
-    {"bottomendcaptotalthickness", 29, number_of<&Design::bottomendcaptotalthickness>},
-    {"bottomendcapexposedthickness", 30, number_of<&Design::bottomendcapexposedthickness>},
-    {"floorplatethickness", 31, number_of<&Design::floorplatethickness>},
-    {"floorplatedia", 32, number_of<&Design::floorplatedia>},
-    {"topgap", 33, number_of<&Design::topgap>},
-    {"bottomgap", 34, number_of<&Design::bottomgap>},
-    {"numports", 35, number_of<&Design::numports>},
-    {"portwall", 36, number_of<&Design::portwall>},
-    {"exitflareradius", 37, number_of<&Design::exitflareradius>},
-    {"intakeflareradius", 38, number_of<&Design::intakeflareradius>},
+    number_field<&Design::tubheight>("tubheight", 17),
+    number_field<&Design::tubid>("tubid", 18),
+    number_field<&Design::portid>("portid", 19),
+    number_field<&Design::portlength>("portlength", 20),
+    number_field<&Design::workvol>("workvol", 21),
+    number_field<&Design::ftune>("ftune", 22),
+    number_field<&Design::grilleheight>("grilleheight", 23),
+    number_field<&Design::topcoverdia>("topcoverdia", 24),
+    number_field<&Design::topcoverthickness>("topcoverthickness", 25),
+    number_field<&Design::topendcapdia>("topendcapdia", 26),
+    number_field<&Design::topendcapexposedthickness>("topendcapexposedthickness", 27),
+    number_field<&Design::topendcaptotalthickness>("topendcaptotalthickness", 28),
+    number_field<&Design::bottomendcaptotalthickness>("bottomendcaptotalthickness", 29),
+    number_field<&Design::bottomendcapexposedthickness>("bottomendcapexposedthickness", 30),
+    number_field<&Design::floorplatethickness>("floorplatethickness", 31),
+    number_field<&Design::floorplatedia>("floorplatedia", 32),
+    number_field<&Design::topgap>("topgap", 33),
+    number_field<&Design::bottomgap>("bottomgap", 34),
+    number_field<&Design::numports>("numports", 35),
+    number_field<&Design::portwall>("portwall", 36),
+    number_field<&Design::exitflareradius>("exitflareradius", 37),
+    number_field<&Design::intakeflareradius>("intakeflareradius", 38),
     {"projectfolder", 0, folder_of},
 }};
 
