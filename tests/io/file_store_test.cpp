@@ -11,8 +11,10 @@
 
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <functional>
 #include <iostream>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -85,6 +87,24 @@ Scene target_is_a_folder(const QString& dir) {
     return {dir + "/bass.cyl", dir + "/bass.cyl", dir, {"bass.cyl"}};
 }
 
+// The system refuses to grow a file past a size, as a full disk does; the
+// superuser is held to it too.
+Scene file_size_limit(const QString& dir) {
+    put_file(dir + "/bass.cyl", kOld);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 100;
+    std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    Scene s{dir + "/bass.cyl", dir + "/bass.cyl", dir, {"bass.cyl"}};
+    s.undo = [old] {
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, SIG_DFL);
+    };
+    return s;
+}
+
 class FailedSave : public testing::TestWithParam<Failure> {
   protected:
     void TearDown() override {
@@ -112,6 +132,7 @@ TEST_P(FailedSave, KeepsTheOldFileAndSaysWhy) {
     }
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.error.isEmpty());
+    EXPECT_NE(result.error, QStringLiteral("Unknown error")) << "the user is told why";
     std::cout << GetParam().name << ": " << result.error.toStdString() << "\n";
     if (!m_scene.kept.isEmpty()) {
         EXPECT_EQ(state_of(m_scene.kept), before);
@@ -124,7 +145,8 @@ INSTANTIATE_TEST_SUITE_P(Table, FailedSave,
                                          Failure{"FolderThatVanished", vanished_folder},
                                          Failure{"FolderMovedAwayMidWrite", folder_moved_mid_write},
                                          Failure{"ParentIsAFile", parent_is_a_file},
-                                         Failure{"TargetIsAFolder", target_is_a_folder}),
+                                         Failure{"TargetIsAFolder", target_is_a_folder},
+                                         Failure{"FileSizeLimit", file_size_limit}),
                          [](const auto& info) { return info.param.name; });
 
 // Where each line of the new file starts, counted by hand from its line ends.
