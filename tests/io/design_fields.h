@@ -106,6 +106,16 @@ inline std::size_t preference_line(const FileField& field) {
     return field.project_line <= 16 ? field.project_line + 1 : 0;
 }
 
+// The text of every field, in table order.
+inline std::vector<std::string> field_values(const Design& d) {
+    std::vector<std::string> values;
+    values.reserve(kFileFields.size());
+    for (const FileField& f : kFileFields) {
+        values.push_back(f.text(d));
+    }
+    return values;
+}
+
 // "name=value" for every field, for whole-record comparisons.
 inline std::vector<std::string> field_texts(const Design& d) {
     std::vector<std::string> texts;

@@ -136,14 +136,20 @@ class RandomDesigns {
         }
     }
 
-    // Empty, ASCII, Latin-1 or wider, short or long beyond a line.
+    // Empty, ASCII, Latin-1 or wider; a few characters, or a text ending
+    // within 100 bytes either side of the longest line, so the writer's cut
+    // falls at every kind of character boundary.
     RandomText text() {
         const std::size_t kind = pick(4);
+        if (kind == 3) {
+            return {};
+        }
         const bool long_text = pick(50) == 0;
-        const std::size_t length = kind == 3 ? 0 : long_text ? 1000 + pick(3000) : 1 + pick(40);
+        const std::size_t characters = long_text ? kLongestLine : 1 + pick(40);
+        const std::size_t bytes = long_text ? kLongestLine - 100 + pick(201) : 4 * characters;
         RandomText t;
         bool cut = false;
-        for (std::size_t i = 0; i < length; ++i) {
+        for (std::size_t i = 0; i < characters && t.utf8.size() < bytes; ++i) {
             const char32_t c = character(kind);
             append_utf8(t.utf8, c);
             std::string read;
