@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <optional>
+
 namespace cylindra::io {
 
 namespace {
@@ -12,6 +14,30 @@ namespace {
 WriteHook& write_hook() {
     static WriteHook hook;
     return hook;
+}
+
+// Gives up a save: the new file is dropped and the old one stays.
+WriteResult cancel(QSaveFile& file, const QString& reason) {
+    file.cancelWriting();
+    return {false, reason};
+}
+
+// Line by line, so that a test can fail or stop the write between lines.
+// Returns why the write failed, if it did.
+std::optional<QString> write_lines(QSaveFile& file, const std::string& bytes) {
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        const std::size_t end = std::min(bytes.find('\n', start), bytes.size() - 1) + 1;
+        if (write_hook() && !write_hook()(static_cast<qint64>(start))) {
+            return QStringLiteral("No space left on device");
+        }
+        const auto length = static_cast<qint64>(end - start);
+        if (file.write(bytes.data() + start, length) != length) {
+            return file.errorString();
+        }
+        start = end;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -38,21 +64,18 @@ WriteResult write_file(const QString& path, const std::string& bytes) {
     if (!file.open(QIODevice::WriteOnly)) {
         return {false, file.errorString()};
     }
-    // Line by line, so that a test can fail or stop the write between lines.
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        const std::size_t end = std::min(bytes.find('\n', start), bytes.size() - 1) + 1;
-        if (write_hook() && !write_hook()(static_cast<qint64>(start))) {
-            file.cancelWriting();
-            return {false, QStringLiteral("No space left on device")};
-        }
-        const auto length = static_cast<qint64>(end - start);
-        if (file.write(bytes.data() + start, length) != length) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            return {false, reason};
-        }
-        start = end;
+    if (const auto reason = write_lines(file, bytes)) {
+        return cancel(file, *reason);
+    }
+    // commit() renames the new file into place even when the bytes it still
+    // buffers cannot be written (a full disk, a file size limit), and then
+    // reports success: a cut file would replace the old one. They are
+    // written out here first, where a failure can still cancel the save.
+    if (!file.flush()) {
+        // A write cut short carries no reason; the next try, refused
+        // outright, says why.
+        file.flush();
+        return cancel(file, file.errorString());
     }
     if (!file.commit()) {
         return {false, file.errorString()};

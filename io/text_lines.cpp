@@ -7,6 +7,8 @@ namespace cylindra::io {
 
 namespace {
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 // Length of the UTF-8 sequence starting at text[i], or 0 when none starts
 // there.
 std::size_t sequence_length(std::string_view text, std::size_t i) {
@@ -110,8 +112,8 @@ std::string_view utf8_prefix(std::string_view text, std::size_t max_bytes) {
 }
 
 std::vector<TextLine> split_lines(std::string_view bytes, std::size_t max_lines) {
-    if (bytes.starts_with("\xEF\xBB\xBF")) {
-        bytes.remove_prefix(3);
+    if (bytes.starts_with(kByteOrderMark)) {
+        bytes.remove_prefix(kByteOrderMark.size());
     }
     std::vector<std::string_view> raw;
     while (!bytes.empty() && raw.size() < max_lines) {
@@ -124,10 +126,16 @@ std::vector<TextLine> split_lines(std::string_view bytes, std::size_t max_lines)
         raw.push_back(line);
     }
     // One decision for the whole file: a Latin-1 name must not be read as
-    // UTF-8 on one line and a UTF-8 name as Latin-1 on another.
+    // UTF-8 on one line and a UTF-8 name as Latin-1 on another. Only the
+    // lines before the first one too long have a say: no later line is ever
+    // applied, and a bounded read may have cut one in the middle of a
+    // character.
     bool utf8 = true;
     for (const std::string_view line : raw) {
-        utf8 = utf8 && valid_utf8(utf8_prefix(line, kMaxLineBytes));
+        if (line.size() > kMaxLineBytes) {
+            break;
+        }
+        utf8 = utf8 && valid_utf8(line);
     }
     std::vector<TextLine> lines;
     lines.reserve(raw.size());
@@ -156,7 +164,13 @@ std::string join_lines(const std::vector<std::string>& lines) {
     // Latin-1 bytes that happen to form UTF-8 would read back as other
     // characters: such a file is written in UTF-8.
     const auto latin1 = utf8_to_latin1(text);
-    return latin1 && !valid_utf8(*latin1) ? *latin1 : text;
+    std::string bytes = latin1 && !valid_utf8(*latin1) ? *latin1 : std::move(text);
+    // A first line that starts with the bytes of a byte-order mark (a folder
+    // named so) would lose them to the reader; a mark in front keeps them.
+    if (bytes.starts_with(kByteOrderMark)) {
+        bytes.insert(0, kByteOrderMark);
+    }
+    return bytes;
 }
 
 } // namespace cylindra::io

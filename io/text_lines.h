@@ -28,14 +28,15 @@ constexpr std::size_t bytes_needed(std::size_t max_lines) {
 }
 
 // The first max_lines lines of a file's bytes. The lines are read as UTF-8
-// when they are valid UTF-8 and as Latin-1 otherwise; a leading byte-order
-// mark is skipped.
+// when those before the first too long one are valid UTF-8, and as Latin-1
+// otherwise; a leading byte-order mark is skipped.
 std::vector<TextLine> split_lines(std::string_view bytes, std::size_t max_lines);
 
 // The bytes of a file: each line ended by CR LF. Line breaks inside a line
 // become blanks, since they would split it. Latin-1 is written when every
 // character fits and the result cannot be mistaken for UTF-8 when read back;
-// UTF-8 otherwise.
+// UTF-8 otherwise. A byte-order mark goes in front only when the text itself
+// starts with those three bytes, which the reader would otherwise skip.
 std::string join_lines(const std::vector<std::string>& lines);
 
 // True when the bytes are well-formed UTF-8 (shortest forms, no surrogates).
