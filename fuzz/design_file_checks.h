@@ -87,7 +87,7 @@ inline void check_fields(const io::DesignReading& r, const Design& current, cons
         if (n.project_line > 16 && kind.offset != 0) {
             require(v == current.*n.member); // not in the preferences
         } else if (applied(r, kind, n.project_line)) {
-            require(std::isfinite(v) && std::fabs(v) <= kLargestValue);
+            require(std::isfinite(v));
         } else {
             require(v == current.*n.member);
         }

@@ -70,8 +70,10 @@ INSTANTIATE_TEST_SUITE_P(
             NumberText{"TinyValue", "1E-300", 1e-300},
             NumberText{"BelowTheSmallestDoubleReadsZero", "1e-999", 0},
             NumberText{"EmptyLineRejects", "", std::nullopt},
-            NumberText{"BeyondTheLargestDesignValueRejects", "1.000000000001e12", std::nullopt},
-            NumberText{"NegativeBeyondTheLargestRejects", "-2e12", std::nullopt},
+            // A solved value may exceed what a user can type; it must read back.
+            NumberText{"BeyondTheLargestTypedValueReads", "1.000000000001e12", 1.000000000001e12},
+            NumberText{"NegativeBeyondTheLargestTypedValueReads", "-2e12", -2e12},
+            NumberText{"LargestWrittenDoubleReads", "1.79769313486231E+308", 1.79769313486231e308},
             NumberText{"BeyondADoubleRejects", "1e999", std::nullopt},
             NumberText{"NegativeBeyondADoubleRejects", "-1e999", std::nullopt}),
         testing::Values(Place{"ProjectDriverDiameter", false, 12, &Design::dia},
