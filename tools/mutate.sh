@@ -81,9 +81,11 @@ build() {
     cmake --build "$scratch/build" </dev/null >"$1" 2>&1
 }
 
+# The install-and-package test checks files no listed fault touches, and
+# takes longest: it is left out.
 run_tests() {
-    (cd "$scratch/build" && ctest --timeout "$test_timeout" -j2) </dev/null \
-        >"$1" 2>&1
+    (cd "$scratch/build" && ctest --timeout "$test_timeout" -j2 -E '^install_and_package$') \
+        </dev/null >"$1" 2>&1
 }
 
 # Occurrences of a literal text in a file's content.
