@@ -12,6 +12,7 @@
 #include <QPrinterInfo>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
@@ -202,15 +203,44 @@ void set_save_path_handler(SavePathHandler handler) {
     save_path_handler() = std::move(handler);
 }
 
+namespace {
+
+const QScreen* screen_of(const QWidget* window) {
+    return window->screen() ? window->screen() : QApplication::primaryScreen();
+}
+
+// What a window manager adds around a window, before the window has one.
+constexpr QSize kFrameAllowance(16, 48);
+
+} // namespace
+
+QSize free_size(const QWidget* window) {
+    const QScreen* screen = screen_of(window);
+    return screen ? screen->availableGeometry().size() - kFrameAllowance : QSize(640, 480);
+}
+
 void place_window(QWidget* window, double top_fraction, double left_fraction) {
-    const QScreen* screen = window->screen() ? window->screen() : QApplication::primaryScreen();
+    const QScreen* screen = screen_of(window);
     if (!screen) {
         return;
     }
     const QRect free = screen->availableGeometry();
-    const QSize size = window->frameGeometry().size().expandedTo(window->sizeHint());
-    window->move(free.x() + int((free.width() - size.width()) * left_fraction),
-                 free.y() + int((free.height() - size.height()) * top_fraction));
+    const QSize size = window->size() + kFrameAllowance;
+    window->move(free.x() + std::max(0, int((free.width() - size.width()) * left_fraction)),
+                 free.y() + std::max(0, int((free.height() - size.height()) * top_fraction)));
+}
+
+QScrollArea* content_area(QWidget* parent) {
+    auto* area = new QScrollArea(parent);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    // The focus belongs to the controls; the area follows it to them.
+    area->setFocusPolicy(Qt::NoFocus);
+    area->setWidget(new QWidget);
+    // The content shows the window's own background, not a list's white.
+    area->viewport()->setAutoFillBackground(false);
+    area->widget()->setAutoFillBackground(false);
+    return area;
 }
 
 void print_form(QWidget* window) {

@@ -10,6 +10,8 @@
 #include <functional>
 
 class QDialog;
+class QScrollArea;
+class QSize;
 class QUrl;
 class QWidget;
 
@@ -49,8 +51,17 @@ using ModalHandler = std::function<void(QDialog*)>;
 void set_modal_handler(ModalHandler handler);
 
 // Places a window at a fraction of the free space of its screen, as
-// top = (screen height - window height) * top_fraction.
+// top = (screen height - window height) * top_fraction, never beyond the
+// free space's edges.
 void place_window(QWidget* window, double top_fraction, double left_fraction);
+
+// The room a window may take on its screen: the free space (without panels
+// and docks) less the window frame.
+QSize free_size(const QWidget* window);
+
+// A frameless scroll area for a window's content, with the content widget
+// in it: scroll bars show only when the screen is too small for the content.
+QScrollArea* content_area(QWidget* parent);
 
 // Asks "Print this form using current printer settings?" and, on Yes, prints
 // the window's picture on the default printer without a printer dialog.

@@ -56,7 +56,7 @@ AboutDialog::AboutDialog(Program& program, QWidget* parent)
     : PlacedDialog(parent, 0.25, 0.5), m_program(program) {
     setObjectName("frmAbout");
     setWindowTitle("About Cylindra");
-    auto* grid = new QGridLayout(this);
+    auto* grid = new QGridLayout(body());
     auto* icon = new QLabel(this);
     icon->setObjectName("Picture1");
     icon->setPixmap(app_icon_pixmap(64));

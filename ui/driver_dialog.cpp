@@ -51,7 +51,7 @@ DriverDialog::DriverDialog(Program& program, QWidget* parent)
     : PlacedDialog(parent, 0.4, 0.5), m_program(program) {
     setObjectName("frmDrivers");
     setWindowTitle("Driver Selection");
-    auto* grid = new QGridLayout(this);
+    auto* grid = new QGridLayout(body());
     auto* source = new QGroupBox("Driver source", this);
     source->setObjectName("Frame1");
     look::set_text_colour(source, look::rgb(colour::ruleblue));
@@ -73,7 +73,7 @@ DriverDialog::DriverDialog(Program& program, QWidget* parent)
 }
 
 void DriverDialog::build_values() {
-    auto* grid = static_cast<QGridLayout*>(layout());
+    auto* grid = static_cast<QGridLayout*>(body()->layout());
     // The generic table's frame lies behind the size options and values.
     auto* generic = new QGroupBox("Generic values to be used when a field equals zero", this);
     generic->setObjectName("Frame2");

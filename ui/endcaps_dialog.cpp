@@ -71,7 +71,7 @@ EndcapsDialog::EndcapsDialog(Program& program, QWidget* parent)
 }
 
 void EndcapsDialog::build_options() {
-    auto* column = new QVBoxLayout(this);
+    auto* column = new QVBoxLayout(body());
     auto* covers = new QHBoxLayout;
     const char* options[][3] = {
         {"opt_cover", "Top cover plate fitted",
@@ -93,7 +93,7 @@ void EndcapsDialog::build_options() {
 }
 
 void EndcapsDialog::build_fields() {
-    auto* body = new QHBoxLayout;
+    auto* row = new QHBoxLayout;
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(4);
     for (const FieldRow& r : kRows) {
@@ -113,7 +113,7 @@ void EndcapsDialog::build_fields() {
     m_flush->setChecked(true);
     connect(m_flush, &QCheckBox::clicked, this, &EndcapsDialog::flush_clicked);
     grid->addWidget(m_flush, 15, 0, 1, 2);
-    body->addLayout(grid);
+    row->addLayout(grid);
     m_with_cover = new PartsDrawing(true, this);
     m_with_cover->setObjectName("Picture1");
     m_without_cover = new PartsDrawing(false, this);
@@ -122,9 +122,9 @@ void EndcapsDialog::build_fields() {
     auto* pictures = new QGridLayout;
     pictures->addWidget(m_with_cover, 0, 0);
     pictures->addWidget(m_without_cover, 0, 0);
-    body->addLayout(pictures, 1);
-    auto* column = static_cast<QVBoxLayout*>(layout());
-    column->addLayout(body);
+    row->addLayout(pictures, 1);
+    auto* column = static_cast<QVBoxLayout*>(body()->layout());
+    column->addLayout(row);
     const auto [buttons, ok] = make_print_ok(this, "Command2", "Command1", "&OK");
     set_ok_button(ok);
     column->addLayout(buttons);

@@ -29,6 +29,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace cylindra {
@@ -90,7 +91,9 @@ void selectable(QLabel* label) {
 MainWindow::MainWindow(Program& program) : m_program(program) {
     setObjectName("Form1");
     look::grey_window(this);
-    auto* central = new QWidget(this);
+    // Scrolls only on a screen too small for it.
+    m_content = platform::content_area(this);
+    QWidget* central = m_content->widget();
     auto* columns = new QHBoxLayout(central);
     auto* left = new QVBoxLayout;
     left->addWidget(build_inputs());
@@ -105,7 +108,7 @@ MainWindow::MainWindow(Program& program) : m_program(program) {
     columns->addLayout(left);
     columns->addSpacing(8);
     columns->addLayout(right, 1);
-    setCentralWidget(central);
+    setCentralWidget(m_content);
     build_menu();
     setAcceptDrops(true);
 }
@@ -278,6 +281,12 @@ void MainWindow::build_menu() {
         action->setShortcut(item.keys);
         connect(action, &QAction::triggered, this, item.command);
     }
+}
+
+void MainWindow::fit_to_screen() {
+    const QSize content = m_content->widget()->layout()->sizeHint();
+    const QSize wanted(content.width(), content.height() + menuBar()->sizeHint().height());
+    resize(wanted.boundedTo(platform::free_size(this)));
 }
 
 void MainWindow::print() {

@@ -13,6 +13,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
+class QScrollArea;
 
 namespace cylindra {
 
@@ -30,6 +31,8 @@ class MainWindow : public QMainWindow {
     bool solving_volume() const;
 
     void show_report(const Report& report);
+    // As large as its content, within the free area of the screen.
+    void fit_to_screen();
     // The driver panel's caption: cut short to the panel's width, whole in
     // its tooltip, so that a pasted name cannot widen the window.
     void set_driver_caption(const QString& caption);
@@ -63,6 +66,7 @@ class MainWindow : public QMainWindow {
     void solve_mode_clicked(SolveMode mode);
 
     Program& m_program;
+    QScrollArea* m_content = nullptr;
     QFrame* m_height_pair = nullptr;
     QFrame* m_volume_pair = nullptr;
     QRadioButton* m_solve_height = nullptr;

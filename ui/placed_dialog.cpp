@@ -6,8 +6,11 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFocusEvent>
 #include <QLayout>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 namespace cylindra {
 
@@ -15,6 +18,12 @@ PlacedDialog::PlacedDialog(QWidget* parent, double top_fraction, double left_fra
     : QDialog(parent), m_top(top_fraction), m_left(left_fraction) {
     look::grey_window(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    m_area = platform::content_area(this);
+    m_body = m_area->widget();
+    m_body->installEventFilter(this);
+    outer->addWidget(m_area);
 }
 
 void PlacedDialog::reject() {
@@ -32,12 +41,30 @@ void PlacedDialog::reject() {
     }
 }
 
+// As large as the content, within the free area of the screen.
+void PlacedDialog::fit_to_screen() {
+    const QSize wanted = m_body->layout()->sizeHint();
+    const QSize room = platform::free_size(this);
+    if (wanted.width() <= room.width() && wanted.height() <= room.height()) {
+        setFixedSize(wanted);
+        return;
+    }
+    setMinimumSize(0, 0);
+    setMaximumSize(room);
+    resize(wanted.boundedTo(room));
+}
+
+bool PlacedDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_body && event->type() == QEvent::LayoutRequest && m_placed) {
+        fit_to_screen(); // rows were shown or hidden
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void PlacedDialog::showEvent(QShowEvent* event) {
     if (!m_placed) {
         m_placed = true;
-        // A fixed border that follows the rows the dialog shows.
-        layout()->setSizeConstraint(QLayout::SetFixedSize);
-        adjustSize();
+        fit_to_screen();
         platform::place_window(this, m_top, m_left);
     }
     QDialog::showEvent(event);

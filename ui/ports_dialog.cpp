@@ -43,7 +43,7 @@ PortsDialog::PortsDialog(Program& program, QWidget* parent)
     m_exit = option<QCheckBox>(this, "Check_exitflared", "Port exit flared",
                                "Used to estimate tuning frequency and fit in top endcap");
     m_intake = option<QCheckBox>(this, "Check_intakeflared", "Port intake flared", kUsedForTuning);
-    auto* grid = new QGridLayout(this);
+    auto* grid = new QGridLayout(body());
     grid->setHorizontalSpacing(16);
     QWidget* left[] = {m_pvc, m_sono, m_exit, m_intake};
     const char* rows[][4] = {

@@ -60,7 +60,7 @@ MeasurementField& Program::field(std::string_view name) {
 }
 
 void Program::start() {
-    m_main_window->adjustSize();
+    m_main_window->fit_to_screen();
     platform::place_window(m_main_window.get(), 0.4, 0.5);
     // Every window exists before the Units dialog selects millimetres, since
     // its choice rewrites captions in all of them.

@@ -17,7 +17,7 @@ namespace cylindra {
 SagDialog::SagDialog(QWidget* parent) : PlacedDialog(parent, 0.25, 0.5) {
     setObjectName("frmSag");
     setWindowTitle("Sag Calculator");
-    auto* grid = new QGridLayout(this);
+    auto* grid = new QGridLayout(body());
     const std::pair<const char*, const char*> inputs[] = {
         {"Label7", "Xmax (one-way) in mm"}, {"Label8", "Fs (resonant frequency) in hz"}};
     QLineEdit** boxes[] = {&m_xmax, &m_fs};

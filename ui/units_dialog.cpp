@@ -94,7 +94,7 @@ UnitsDialog::UnitsDialog(Program& program, QWidget* parent)
     : PlacedDialog(parent, 0.4, 0.5), m_program(program) {
     setObjectName("frmUnits");
     setWindowTitle("Units of measurement");
-    auto* column = new QVBoxLayout(this);
+    auto* column = new QVBoxLayout(body());
     const std::pair<const char*, const char*> options[] = {
         {"Option1", "Metric - mm (default).  example    405"},
         {"Option4", "Metric - cm.  example    40.5"},

@@ -92,7 +92,7 @@ WarningsDialog::WarningsDialog(QWidget* parent) : PlacedDialog(parent, 0.5, 0.5)
          {StatusPicture::yes, StatusPicture::no, StatusPicture::exclaim, StatusPicture::info}) {
         m_status[static_cast<int>(which)] = status_picture(which);
     }
-    auto* grid = new QGridLayout(this);
+    auto* grid = new QGridLayout(body());
     grid->setHorizontalSpacing(10);
     for (int r = 0; r < kCheckRows; ++r) {
         const StatusPicture first = r >= lbl_resonance ? StatusPicture::info : StatusPicture::yes;
