@@ -219,7 +219,8 @@ QGroupBox* MainWindow::build_driver_panel() {
 }
 
 void MainWindow::build_project_menu() {
-    QMenu* project = menuBar()->addMenu("&Project");
+    // "P&roject": Alt+P belongs to the Ports.
+    QMenu* project = menuBar()->addMenu("P&roject");
     project->menuAction()->setObjectName("mnu_project");
     ProjectFiles& files = m_program.files();
     const struct {
@@ -247,7 +248,7 @@ void MainWindow::build_project_menu() {
 
 void MainWindow::build_menu() {
     build_project_menu();
-    // "P&rint": Alt+P belongs to the Ports.
+    // "Pr&int": Alt+P belongs to the Ports, Alt+R to the Project.
     const struct {
         const char* name;
         const char* text;
@@ -258,7 +259,7 @@ void MainWindow::build_menu() {
                  {"mnu_driver", "&Driver", &MainWindow::open_driver, {}},
                  {"mnu_units", "&Units", &MainWindow::open_units, {}},
                  {"mnu_sag", "&Sag Calculator", &MainWindow::open_sag, {}},
-                 {"mnu_printmain", "P&rint", &MainWindow::print, QKeySequence::Print}};
+                 {"mnu_printmain", "Pr&int", &MainWindow::print, QKeySequence::Print}};
     for (const auto& item : items) {
         QAction* action = menuBar()->addAction(item.text);
         action->setObjectName(item.name);

@@ -26,6 +26,9 @@ class OptionGroup : public QObject {
     // selected already, as every program selection applies its option.
     void select(QRadioButton* option);
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     QButtonGroup* m_group;
     std::vector<std::pair<QRadioButton*, std::function<void()>>> m_handlers;

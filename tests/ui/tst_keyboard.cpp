@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Cylindra with the keyboard alone and through a screen reader's eyes: the
+// tab order, the arrow keys in option groups, the names boxes are announced
+// by, Alt letters and shortcuts.
+#include "fixture.h"
+
+#include "ui/main_window.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAction>
+#include <QLabel>
+#include <QRadioButton>
+
+using namespace cylindra;
+using namespace cylindra::testing;
+
+class KeyboardTest : public QObject {
+    Q_OBJECT
+    ProgramFixture f;
+
+    static QString spoken_name(QWidget* w) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        return a ? a->text(QAccessible::Name) : QString();
+    }
+
+  private Q_SLOTS:
+    void init() { f.start(); }
+    void cleanup() {
+        QCOMPARE(f.unexpected(), QStringList());
+        f.stop();
+    }
+
+    // Every box of every window is announced by its caption.
+    void everyBoxIsAnnouncedByItsCaption() {
+        QList<QWidget*> windows{&f.program().main_window()};
+        for (QDialog* d : f.program().main_window().findChildren<QDialog*>()) {
+            windows << d;
+        }
+        int boxes = 0;
+        for (QWidget* window : windows) {
+            for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
+                const QString name = spoken_name(box);
+                QVERIFY2(!name.isEmpty(), qPrintable(box->objectName() + " has no name"));
+                bool captioned = false;
+                for (QLabel* label : window->findChildren<QLabel*>()) {
+                    captioned = captioned || (label->buddy() == box && label->text() == name);
+                }
+                QVERIFY2(captioned, qPrintable(box->objectName() + " is announced as " + name));
+                ++boxes;
+            }
+        }
+        QVERIFY(boxes >= 29); // 26 fields, the driver's name and the sag calculator's two
+        QCOMPARE(spoken_name(f.box("Form1", "Text6")),
+                 QString("Internal diameter of sonotube (inches)"));
+        QCOMPARE(spoken_name(f.find<QWidget>("Form1", "Opt_vol")),
+                 QString("Solve for effective volume and tuning frequency"));
+    }
+
+    void tabReachesEveryControlOfTheMainWindowAndTheWarnings() {
+        QWidget& main = f.program().main_window();
+        f.type(f.box("Form1", "txt_workvol"), {});
+        QStringList reached;
+        for (int i = 0; i < 20; ++i) {
+            reached << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        for (const char* name : {"txt_workvol", "txt_ftune", "Text6", "Text11", "lbl_warnings"}) {
+            QVERIFY2(reached.contains(name), qPrintable(reached.join(' ')));
+        }
+        // The solve options are one stop; the arrow keys choose between them.
+        QVERIFY(reached.contains("Opt_vol") || reached.contains("Opt_height"));
+        auto* warnings = f.find<QLabel>("Form1", "lbl_warnings");
+        warnings->setFocus(Qt::TabFocusReason);
+        QVERIFY(warnings->font().underline());
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+            f.inside_next_modal(
+                [](QDialog* d) { QCOMPARE(d->objectName(), QString("frmWarnings")); });
+            QTest::keyClick(warnings, key);
+        }
+        QCOMPARE(f.modal_count(), 2);
+        (void)main;
+    }
+
+    void arrowKeysChooseTheUnit() {
+        f.inside_next_modal([&](QDialog* units) {
+            (void)units;
+            auto* mm = f.find<QRadioButton>("frmUnits", "Option1");
+            mm->click();
+            mm->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(mm, Qt::Key_Down);
+            QVERIFY(f.find<QRadioButton>("frmUnits", "Option4")->isChecked());
+            QTest::keyClick(f.find<QRadioButton>("frmUnits", "Option4"), Qt::Key_Down);
+            QVERIFY(f.find<QRadioButton>("frmUnits", "Option2")->isChecked());
+            QTest::keyClick(f.find<QRadioButton>("frmUnits", "Option2"), Qt::Key_Return);
+        });
+        f.program().main_window().open_units();
+        QCOMPARE(f.design().storedlengthunit, LengthUnit::inches);
+    }
+
+    void shortcutsAndAltLettersAreDistinct() {
+        QWidget& main = f.program().main_window();
+        QCOMPARE(main.findChild<QAction*>("mnu_printmain")->text(), QString("Pr&int"));
+        QCOMPARE(main.findChild<QAction*>("mnu_printmain")->shortcut(),
+                 QKeySequence(QKeySequence::Print));
+        QCOMPARE(main.findChild<QAction*>("mnu_quit")->shortcut(), QKeySequence("Ctrl+Q"));
+        // The menu bar's own letters, one each.
+        QStringList letters;
+        for (const char* name : {"mnu_project", "mnu_dimensions", "mnu_ports", "mnu_driver",
+                                 "mnu_units", "mnu_sag", "mnu_printmain", "mnu_help"}) {
+            const QString text = main.findChild<QAction*>(name)->text();
+            letters << text.mid(text.indexOf('&') + 1, 1).toLower();
+        }
+        QCOMPARE(QSet<QString>(letters.begin(), letters.end()).size(), letters.size());
+    }
+};
+
+QTEST_MAIN(KeyboardTest)
+#include "tst_keyboard.moc"
