@@ -59,15 +59,15 @@ int report_startup(const Command& command, std::ostream& out) {
 // that cannot be opened prints nothing, a partly read one prints the design
 // as far as it was read, and both say so on the error stream.
 int report_project(const Command& command, std::ostream& out, std::ostream& err) {
-    const io::FileBytes file = io::read_file_start(QFile::decodeName(command.project.c_str()),
-                                                   io::bytes_needed(io::kProjectLines));
+    StartupDesign s = startup_design(LengthUnit::inches, SolveMode::opt_height);
+    const io::ProjectFileReading file =
+        io::read_project_file(QFile::decodeName(command.project.c_str()), s.design);
     if (!file.opened) {
         err << "cylindra: " << command.project
             << ": A problem occured opening project - all fields remain unchanged\n";
         return 1;
     }
-    StartupDesign s = startup_design(LengthUnit::inches, SolveMode::opt_height);
-    const io::DesignReading reading = io::read_project(file.bytes, s.design);
+    const io::DesignReading& reading = file.reading;
     s.design = reading.design;
     complete_opened(s, command.unit, command.mode);
     print_report(s.report, out);

@@ -59,6 +59,14 @@ FileBytes read_file_start(const QString& path, std::size_t max_bytes) {
     return result;
 }
 
+ProjectFileReading read_project_file(const QString& path, const Design& current) {
+    const FileBytes file = read_file_start(path, bytes_needed(kProjectLines));
+    if (!file.opened) {
+        return {false, {current, 0, ReadOutcome::cannot_open}};
+    }
+    return {true, read_project(file.bytes, current)};
+}
+
 WriteResult write_file(const QString& path, const std::string& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {

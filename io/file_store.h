@@ -5,6 +5,8 @@
 // of a file that its format can use.
 #pragma once
 
+#include "design_file.h"
+
 #include <QString>
 
 #include <functional>
@@ -19,6 +21,13 @@ struct FileBytes {
 };
 
 FileBytes read_file_start(const QString& path, std::size_t max_bytes);
+
+// A project file read from disk into a copy of `current`.
+struct ProjectFileReading {
+    bool opened = false;
+    DesignReading reading;
+};
+ProjectFileReading read_project_file(const QString& path, const Design& current);
 
 struct WriteResult {
     bool ok = false;

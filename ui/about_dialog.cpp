@@ -120,6 +120,13 @@ QLabel* AboutDialog::add_link(const char* name, const QString& text, const QStri
 }
 
 #ifdef Q_OS_WIN
+} // namespace cylindra
+
+#include <QFileInfo>
+#include <QProcess>
+
+namespace cylindra {
+
 namespace {
 
 // The System Information program, where the registry names it.

@@ -30,6 +30,7 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace cylindra {
@@ -438,12 +439,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 namespace {
 
-// The project file a drag carries: one local file.
+// The project file a drag carries: one local .cyl file.
 QString dropped_file(const QMimeData* data) {
     if (!data->hasUrls() || data->urls().size() != 1 || !data->urls().constFirst().isLocalFile()) {
         return {};
     }
-    return data->urls().constFirst().toLocalFile();
+    const QString path = data->urls().constFirst().toLocalFile();
+    return path.endsWith(".cyl", Qt::CaseInsensitive) ? path : QString();
 }
 
 } // namespace
@@ -460,7 +462,9 @@ void MainWindow::dropEvent(QDropEvent* event) {
         return;
     }
     event->acceptProposedAction();
-    m_program.files().open_path(path);
+    // Opened once the drop is over: the question about unsaved changes and
+    // any message must not keep the file manager waiting.
+    QTimer::singleShot(0, this, [this, path] { m_program.files().open_path(path); });
 }
 
 } // namespace cylindra

@@ -29,6 +29,10 @@ class MeasurementField : public QObject {
     const FieldSpec& definition() const { return kFields[m_index]; }
     QLineEdit* box() const { return m_box; }
     bool edited() const;
+    // True while the box holds a text that was rejected.
+    bool rejected() const { return m_rejected; }
+    // Leaving the box: an edited text is read, as when the focus moves on.
+    void leave() { on_lost_focus(); }
 
     // Solved values are bold blue on the window grey without a border; input
     // values are black in a normal box.

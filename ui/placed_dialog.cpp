@@ -2,12 +2,11 @@
 #include "placed_dialog.h"
 
 #include "look.h"
+#include "measurement_field.h"
 #include "platform/platform.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
 #include <QEvent>
-#include <QFocusEvent>
 #include <QLayout>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -27,18 +26,26 @@ PlacedDialog::PlacedDialog(QWidget* parent, double top_fraction, double left_fra
 }
 
 void PlacedDialog::reject() {
-    if (m_ok) {
-        // A box still being typed into is read first, as a click on OK
-        // that takes the focus would. The focus itself stays: the dialog is
-        // about to be hidden.
-        if (QWidget* typing = focusWidget()) {
-            QFocusEvent leaving(QEvent::FocusOut, Qt::OtherFocusReason);
-            QCoreApplication::sendEvent(typing, &leaving);
-        }
-        m_ok->click();
-    } else {
+    if (!m_ok || !m_ok->isEnabled() || m_closing) {
         QDialog::reject();
+        return;
     }
+    // A box still being typed into is read first, as a click on OK that
+    // takes the focus would; a text it rejects keeps the dialog open, as
+    // Enter does, so that the user sees what to mend.
+    if (QWidget* typing = focusWidget()) {
+        for (QObject* child : typing->children()) {
+            if (auto* field = dynamic_cast<MeasurementField*>(child)) {
+                field->leave();
+                if (field->rejected()) {
+                    return;
+                }
+            }
+        }
+    }
+    m_closing = true;
+    m_ok->click();
+    m_closing = false;
 }
 
 // As large as the content, within the free area of the screen.

@@ -35,6 +35,7 @@ class PlacedDialog : public QDialog {
     double m_top, m_left;
     bool m_placed = false;
     QAbstractButton* m_ok = nullptr;
+    bool m_closing = false; // OK's work is under way
     QScrollArea* m_area = nullptr;
     QWidget* m_body = nullptr;
 };

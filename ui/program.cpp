@@ -39,7 +39,14 @@ Program::Program() {
     }
 }
 
-Program::~Program() = default;
+// The windows go before the fields' handlers could see them go: a box that
+// loses the focus as it is destroyed must not be read into a half-destroyed
+// program.
+Program::~Program() {
+    for (MeasurementField* f : m_fields) {
+        f->box()->removeEventFilter(f);
+    }
+}
 
 QWidget* Program::window_of(Window w) {
     switch (w) {

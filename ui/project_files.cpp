@@ -105,7 +105,13 @@ bool ProjectFiles::open_path(const QString& path) {
     return open_file(info.absolutePath(), info.fileName());
 }
 
+// A file chosen as it stands opens as it stands; a typed name goes through
+// the name rule ("bass" opens bass.cyl).
 bool ProjectFiles::open_chosen(const QString& chosen) {
+    const QFileInfo as_chosen(chosen);
+    if (as_chosen.isFile()) {
+        return open_file(as_chosen.absolutePath(), as_chosen.fileName());
+    }
     const auto path = project_path(chosen);
     if (!path) {
         platform::message_box(&m_program.main_window(), "Bad file name");
@@ -115,9 +121,8 @@ bool ProjectFiles::open_chosen(const QString& chosen) {
 }
 
 bool ProjectFiles::open_file(const QString& folder, const QString& name) {
-    Design& d = m_program.design();
-    const io::FileBytes file =
-        io::read_file_start(folder + '/' + name, io::bytes_needed(io::kProjectLines));
+    const io::ProjectFileReading file =
+        io::read_project_file(folder + '/' + name, m_program.design());
     if (!file.opened) {
         // Nothing was read: the window must not claim the file is open.
         platform::message_box(&m_program.main_window(),
@@ -126,21 +131,37 @@ bool ProjectFiles::open_file(const QString& folder, const QString& name) {
         m_program.apply_project();
         return false;
     }
-    const io::DesignReading reading = io::read_project(file.bytes, d);
-    d = reading.design;
-    if (reading.outcome != io::ReadOutcome::complete) {
+    m_program.design() = file.reading.design;
+    const bool whole = file.reading.outcome == io::ReadOutcome::complete;
+    if (!whole) {
         platform::message_box(&m_program.main_window(),
                               "A problem occured loading project - some values will remain at "
                               "default values",
                               platform::MsgStyle::ok_information, "Load Project");
     }
     m_program.apply_project();
+    if (file.reading.applied == 0) {
+        return false; // not a project at all: as if it could not be opened
+    }
+    adopt(folder, name, text_of("Cylindra V" + m_program.design().version + " - "));
+    if (!whole) {
+        // The design is not the file's: Save asks where, and closing asks first.
+        m_current_path.clear();
+        m_saved_lines.clear();
+    }
+    return whole;
+}
+
+// The file opened or saved becomes the project: its name and folder, the
+// caption (after an open it names the version, after a save it does not,
+// as the program always has), and what Save writes without asking.
+void ProjectFiles::adopt(const QString& folder, const QString& name, const QString& caption) {
+    Design& d = m_program.design();
     d.projectname = name.toStdString();
     d.projectfolder = folder.toStdString();
-    set_caption(text_of("Cylindra V" + d.version + " - " + d.projectname));
+    m_program.main_window().setWindowTitle(caption + name);
     m_current_path = folder + '/' + name;
     mark_saved();
-    return reading.outcome == io::ReadOutcome::complete;
 }
 
 bool ProjectFiles::save_command() {
@@ -161,8 +182,21 @@ bool ProjectFiles::save_as_command() {
 
 bool ProjectFiles::save_chosen(const QString& chosen) {
     const auto path = project_path(chosen);
-    // An empty name saves nothing, without a message.
-    return path && save_file(path->folder, path->name);
+    if (!path) {
+        return false; // an empty name saves nothing, without a message
+    }
+    // The name rule can turn a new name into that of another project
+    // ("bass.v2" into bass.cyl): replacing that one takes the user's word.
+    const QString file = QFileInfo(path->folder + '/' + path->name).absoluteFilePath();
+    const bool other = file != QFileInfo(chosen).absoluteFilePath() &&
+                       file != QFileInfo(m_current_path).absoluteFilePath();
+    if (other && QFileInfo::exists(file) &&
+        platform::message_box(
+            &m_program.main_window(), path->name + " already exists. Do you want to replace it?",
+            platform::MsgStyle::yes_no_question, "Save Project") != platform::answer_yes) {
+        return false;
+    }
+    return save_file(path->folder, path->name);
 }
 
 bool ProjectFiles::save_file(const QString& folder, const QString& name) {
@@ -174,12 +208,7 @@ bool ProjectFiles::save_file(const QString& folder, const QString& name) {
                               platform::MsgStyle::ok_information, "Save Project");
         return false;
     }
-    Design& d = m_program.design();
-    d.projectname = name.toStdString();
-    d.projectfolder = folder.toStdString();
-    set_caption("Cylindra - " + name);
-    m_current_path = folder + '/' + name;
-    mark_saved();
+    adopt(folder, name, "Cylindra - ");
     return true;
 }
 
@@ -217,10 +246,6 @@ bool ProjectFiles::has_unsaved_changes() const {
 
 void ProjectFiles::mark_saved() {
     m_saved_lines = current_lines();
-}
-
-void ProjectFiles::set_caption(const QString& caption) {
-    m_program.main_window().setWindowTitle(caption);
 }
 
 } // namespace cylindra

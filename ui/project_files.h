@@ -56,7 +56,7 @@ class ProjectFiles {
     bool save_file(const QString& folder, const QString& name);
     Design live_design() const;
     std::vector<std::string> current_lines() const;
-    void set_caption(const QString& caption);
+    void adopt(const QString& folder, const QString& name, const QString& caption);
 
     Program& m_program;
     QString m_current_path;

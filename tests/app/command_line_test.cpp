@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
+#include "io/design_file.h"
 
 #include "tests/core/param_names.h"
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
+
+#include <unistd.h>
 
 using namespace cylindra;
 
@@ -54,6 +59,63 @@ TEST(ReportCommand, FollowsUnitsAndSolveMode) {
     EXPECT_EQ(l[3], "Cut Sonotube to   1225 mm");
     EXPECT_EQ(l[4], "Effective length of port  758.5 mm");
     EXPECT_EQ(lines(run({"--units", "metric-cm", "--report"}).out)[2], "Total height  149.5 cm");
+}
+
+// Project files written in a folder of the test's own.
+class ProjectReport : public testing::Test {
+  protected:
+    std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("cylindra-report-" + std::to_string(::getpid()));
+    void SetUp() override { std::filesystem::create_directories(folder); }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+    std::string write(const std::string& name, const std::string& bytes) {
+        const auto path = folder / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.string();
+    }
+    static Design metric_design() {
+        Design d;
+        d.storedlengthunit = LengthUnit::metric;
+        d.solvemode = SolveMode::opt_vol;
+        d.tubheight = 1500;
+        d.tubid = 600;
+        return d;
+    }
+};
+
+TEST_F(ProjectReport, PrintsTheProjectInItsOwnUnitAndSolveMode) {
+    const std::string path = write("bass.cyl", io::project_bytes(metric_design()));
+    const Outcome r = run({"--report", path});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.err, "");
+    const auto l = lines(r.out);
+    ASSERT_GE(l.size(), 6u);
+    // Solving volume from a 1500 mm height: the tube is cut to 1500 less the
+    // two exposed endcap discs of 19 mm each, 1462 mm.
+    EXPECT_EQ(l[3], "Cut Sonotube to   1462 mm");
+    EXPECT_EQ(lines(run({"--report", path, "--units", "metric-cm"}).out)[3],
+              "Cut Sonotube to   146.2 cm");
+}
+
+TEST_F(ProjectReport, PartlyReadProjectPrintsWhatWasReadAndFails) {
+    const std::string whole = io::project_bytes(metric_design());
+    std::string first_lines = whole.substr(0, whole.find(" 600\r\n")); // up to line 17
+    const std::string path = write("part.cyl", first_lines);
+    const Outcome r = run({"--report", path});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, "cylindra: " + path +
+                         ": A problem occured loading project - some values will remain at "
+                         "default values\n");
+    ASSERT_GE(lines(r.out).size(), 6u);
+    EXPECT_NE(lines(r.out)[3].find(" mm"), std::string::npos); // line 1 was read
+}
+
+TEST_F(ProjectReport, MissingProjectPrintsNothingAndFails) {
+    const Outcome r = run({"--report", (folder / "none.cyl").string()});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("A problem occured opening project - all fields remain unchanged"),
+              std::string::npos);
 }
 
 struct Refused {

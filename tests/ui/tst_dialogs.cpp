@@ -346,6 +346,23 @@ class DialogsTest : public QObject {
         QCOMPARE(f.text("Form1", "lbl_mass"), QString("44"));
     }
 
+    // Escape with a rejected text in a box shows the message and stays, as
+    // Enter does: the user must first mend it.
+    void escapeKeepsADialogWithARejectedText() {
+        f.inside_next_modal([&](QDialog* d) {
+            f.retype(f.box("frmPorts", "txt_portwall"), "1/");
+            f.answer_next_message(platform::answer_ok);
+            QTest::keyClick(d, Qt::Key_Escape);
+            QVERIFY(d->isVisible());
+            QCOMPARE(f.messages().size(), 1);
+            f.retype(f.box("frmPorts", "txt_portwall"), "1/4");
+            QTest::keyClick(d, Qt::Key_Escape);
+            QVERIFY(d->isHidden());
+        });
+        f.program().main_window().open_ports();
+        QCOMPARE(f.design().portwall, 6.35);
+    }
+
     // Enter in a box reads it and presses OK, unless the text was rejected.
     void enterPressesOkUnlessTheTextIsRejected() {
         f.inside_next_modal([&](QDialog* d) {

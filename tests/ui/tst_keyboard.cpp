@@ -58,7 +58,6 @@ class KeyboardTest : public QObject {
     }
 
     void tabReachesEveryControlOfTheMainWindowAndTheWarnings() {
-        QWidget& main = f.program().main_window();
         f.type(f.box("Form1", "txt_workvol"), {});
         QStringList reached;
         for (int i = 0; i < 20; ++i) {
@@ -79,12 +78,10 @@ class KeyboardTest : public QObject {
             QTest::keyClick(warnings, key);
         }
         QCOMPARE(f.modal_count(), 2);
-        (void)main;
     }
 
     void arrowKeysChooseTheUnit() {
         f.inside_next_modal([&](QDialog* units) {
-            (void)units;
             auto* mm = f.find<QRadioButton>("frmUnits", "Option1");
             mm->click();
             mm->setFocus(Qt::TabFocusReason);
@@ -92,10 +89,13 @@ class KeyboardTest : public QObject {
             QVERIFY(f.find<QRadioButton>("frmUnits", "Option4")->isChecked());
             QTest::keyClick(f.find<QRadioButton>("frmUnits", "Option4"), Qt::Key_Down);
             QVERIFY(f.find<QRadioButton>("frmUnits", "Option2")->isChecked());
-            QTest::keyClick(f.find<QRadioButton>("frmUnits", "Option2"), Qt::Key_Return);
+            QTest::keyClick(f.find<QRadioButton>("frmUnits", "Option2"), Qt::Key_Up);
+            QVERIFY(f.find<QRadioButton>("frmUnits", "Option4")->isChecked());
+            QTest::keyClick(f.find<QRadioButton>("frmUnits", "Option4"), Qt::Key_Return);
+            QVERIFY(units->isHidden()); // Enter pressed OK
         });
         f.program().main_window().open_units();
-        QCOMPARE(f.design().storedlengthunit, LengthUnit::inches);
+        QCOMPARE(f.design().storedlengthunit, LengthUnit::metric_cm);
     }
 
     void shortcutsAndAltLettersAreDistinct() {

@@ -217,6 +217,75 @@ class ProjectsTest : public QObject {
         QCOMPARE(kept_values(f.design()), before);
     }
 
+    // The name rule may turn a new name into another project's: that one is
+    // replaced only when the user says so.
+    void saveAsNeverReplacesAnotherProjectUnasked_data() {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("no keeps it") << int(platform::answer_no);
+        QTest::newRow("yes replaces it") << int(platform::answer_yes);
+    }
+    void saveAsNeverReplacesAnotherProjectUnasked() {
+        QFETCH(int, answer);
+        put_file(project("other.cyl"), "not yet\r\n");
+        f.answer_next_message(answer);
+        f.answer_next_file(project("other.v2"));
+        trigger("mnu_save");
+        QCOMPARE(f.messages(), QStringList{"other.cyl already exists. Do you want to replace it?"});
+        QCOMPARE(f.titles(), QStringList{"Save Project"});
+        const bool replaced = answer == platform::answer_yes;
+        QCOMPARE(file_bytes(project("other.cyl")) != "not yet\r\n", replaced);
+        QCOMPARE(caption(),
+                 replaced ? QString("Cylindra - other.cyl") : QString("Cylindra V2.03 - default"));
+        // The file chosen as it stands is replaced without a question.
+        f.answer_next_file(project("other.cyl"));
+        trigger("mnu_save");
+        QCOMPARE(f.messages().size(), 1);
+    }
+
+    void chosenFileOpensAsItStands() {
+        Design d;
+        d.tubid = 611;
+        d.storedlengthunit = LengthUnit::metric;
+        put_file(project("bass.v2.cyl"), QByteArray::fromStdString(io::project_bytes(d)));
+        f.answer_next_file(project("bass.v2.cyl"));
+        trigger("mnu_load");
+        QCOMPARE(caption(), QString("Cylindra V2.03 - bass.v2.cyl"));
+        QCOMPARE(f.design().tubid, 611.0);
+        // A typed name without the extension still finds its project.
+        put_file(project("typed.cyl"), QByteArray::fromStdString(io::project_bytes(d)));
+        f.answer_next_file(project("typed"));
+        trigger("mnu_load");
+        QCOMPARE(caption(), QString("Cylindra V2.03 - typed.cyl"));
+    }
+
+    // A file that is not a project is not adopted: Save must not write over
+    // it, and the caption must not claim it.
+    void fileThatIsNoProjectIsNotAdopted() {
+        put_file(project("notes.cyl"), "shopping list\r\nmilk\r\n");
+        f.answer_next_message(platform::answer_ok);
+        f.answer_next_file(project("notes.cyl"));
+        trigger("mnu_load");
+        QCOMPARE(f.titles(), QStringList{"Load Project"});
+        QCOMPARE(caption(), QString("Cylindra V2.03 - default"));
+        f.answer_next_file("");
+        trigger("mnu_savecurrent");
+        QCOMPARE(f.file_requests().back().kind, platform::FileChoice::save_project);
+        QCOMPARE(file_bytes(project("notes.cyl")), QByteArray("shopping list\r\nmilk\r\n"));
+    }
+
+    // A partly read design is not the file's: Save asks where, closing asks.
+    void partlyReadProjectIsNotSavedOverUnasked() {
+        Design d;
+        put_file(project("part.cyl"),
+                 first_lines(QByteArray::fromStdString(io::project_bytes(d)), 20));
+        f.answer_next_message(platform::answer_ok);
+        f.answer_next_file(project("part.cyl"));
+        trigger("mnu_load");
+        QCOMPARE(caption(), QString("Cylindra V2.03 - part.cyl"));
+        QVERIFY(f.program().files().has_unsaved_changes());
+        QVERIFY(f.program().files().current_path().isEmpty());
+    }
+
     void emptyDriverNameReadsBack() {
         f.design().drivername = "";
         f.answer_next_file(project("noname"));
@@ -242,7 +311,7 @@ class ProjectsTest : public QObject {
     }
     void failedSaveKeepsTheOldFileAndSaysWhy() {
         QFETCH(bool, hook);
-        f.answer_next_file(project("keep"));
+        f.answer_next_file(project("keep.cyl"));
         trigger("mnu_save");
         const QByteArray old = file_bytes(project("keep.cyl"));
         f.retype(f.box("Form1", "txt_ftune"), "30");
@@ -363,7 +432,7 @@ class ProjectsTest : public QObject {
         // Straight to the window: without a drag in progress the application
         // would not route a drop at all.
         static_cast<QObject&>(f.program().main_window()).event(&drop);
-        QCOMPARE(caption(), QString("Cylindra V2.03 - dropped.v1.cyl"));
+        QTRY_COMPARE(caption(), QString("Cylindra V2.03 - dropped.v1.cyl"));
         QCOMPARE(f.text("Form1", "Text6"), QString("640"));
     }
 
@@ -419,7 +488,7 @@ class ProjectsTest : public QObject {
             put_file(project("a.cyl"), QByteArray::fromStdString(io::project_bytes(d)));
             open_through_menu(project("a.cyl"));
             const QStringList opened = kept_values(f.design());
-            f.answer_next_file(project("b"));
+            f.answer_next_file(project("b.cyl"));
             trigger("mnu_save");
             f.choose_unit(units[pick(4)], pick(2));
             open_through_menu(project("b.cyl"));
