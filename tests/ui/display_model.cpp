@@ -167,6 +167,34 @@ void DisplayModel::type_main(std::size_t i, const QString& text, int how) {
     type_into(i, text, how);
 }
 
+// Enter in a dialog's box presses its OK, unless the text was rejected; the
+// dialog is then closed with its OK button as the user would.
+void DisplayModel::enter_and_close(QDialog* dialog, std::size_t i, const QString& text,
+                                   const char* ok) {
+    type_into(i, text, 0);
+    const bool rejected = m_typed[i].has_value();
+    QVERIFY2(dialog->isHidden() != rejected,
+             qPrintable(dialog->objectName() +
+                        (rejected ? " closed after a rejected text" : " still open after Enter")));
+    if (rejected) {
+        dialog->findChild<QAbstractButton*>(ok)->click();
+    }
+}
+
+// Typing in one box may change that value and the solved pair, nothing else.
+void DisplayModel::expect_only(std::size_t i) {
+    m_before.emplace();
+    for (std::size_t k = 0; k < kFields.size(); ++k) {
+        (*m_before)[k] = f.design().*kFields[k].value;
+    }
+    m_may_change = {i};
+    for (std::size_t k = 0; k < kFields.size(); ++k) {
+        if (solved(k)) {
+            m_may_change.push_back(k);
+        }
+    }
+}
+
 void DisplayModel::switch_solve_mode() {
     m_solve_volume = !m_solve_volume;
     f.find<QRadioButton>("Form1", m_solve_volume ? "Opt_vol" : "Opt_height")->click();
@@ -205,8 +233,7 @@ void DisplayModel::endcaps_event(std::mt19937& random, const QString& text) {
                 shown.push_back(i);
             }
         }
-        type_into(shown[random() % shown.size()], text, 0);
-        dialog->findChild<QAbstractButton*>("Command1")->click();
+        enter_and_close(dialog, shown[random() % shown.size()], text, "Command1");
     });
     f.program().main_window().open_endcaps();
 }
@@ -227,8 +254,7 @@ void DisplayModel::ports_event(std::mt19937& random, const QString& text) {
                 shown.push_back(i);
             }
         }
-        type_into(shown[random() % shown.size()], text, 0);
-        dialog->findChild<QAbstractButton*>("Command1")->click();
+        enter_and_close(dialog, shown[random() % shown.size()], text, "Command1");
     });
     f.program().main_window().open_ports();
 }
@@ -257,7 +283,8 @@ void DisplayModel::driver_event(std::mt19937& random, const QString& text) {
             name->selectAll();
             QTest::keyClicks(name, QString("Driver %1").arg(random() % 100));
             const char* boxes[] = {"dia", "vol", "depth", "mass"};
-            type_into(index_of(boxes[random() % 4]), text, 0);
+            enter_and_close(dialog, index_of(boxes[random() % 4]), text, "Command2");
+            return;
         }
         dialog->findChild<QAbstractButton*>("Command2")->click();
     });
@@ -278,12 +305,14 @@ QString DisplayModel::random_event(std::mt19937& random, const char* const* text
                                 m_solve_volume ? "portlength" : "ftune"};
         const char* name = inputs[random() % 4];
         const int how = int(random() % 3);
+        expect_only(index_of(name));
         type_into(index_of(name), text, how);
         return QString("type '%1' into %2, commit %3").arg(text, name).arg(how);
     }
     if (kind < 11) {
         const char* name = random() % 2 ? "tubid" : "portid";
         const int how = int(random() % 3);
+        expect_only(index_of(name));
         undo_in(index_of(name), how);
         return QString("undo in %1, commit %2").arg(name).arg(how);
     }
@@ -316,6 +345,17 @@ void DisplayModel::check(const QString& after) {
 }
 
 void DisplayModel::check_boxes(const QString& after) {
+    if (m_before) {
+        for (std::size_t k = 0; k < kFields.size(); ++k) {
+            const bool may =
+                std::find(m_may_change.begin(), m_may_change.end(), k) != m_may_change.end();
+            const double now = f.design().*kFields[k].value;
+            QVERIFY2(may || number_text(now) == number_text((*m_before)[k]),
+                     qPrintable(after + ": " + qtext(std::string(kFields[k].name)) +
+                                " changed unasked"));
+        }
+        m_before.reset();
+    }
     for (std::size_t i = 0; i < kFields.size(); ++i) {
         const FieldSpec& spec = kFields[i];
         QLineEdit* box = f.program().field(spec.name).box();

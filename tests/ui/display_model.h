@@ -40,6 +40,8 @@ class DisplayModel {
     void type_into(std::size_t field, const QString& text, int commit);
     void undo_in(std::size_t field, int commit);
     void commit(QLineEdit* box, int how);
+    void enter_and_close(QDialog* dialog, std::size_t field, const QString& text, const char* ok);
+    void expect_only(std::size_t field);
     void focus(std::size_t field);
     void expect_reading(std::size_t field, const QStringList& edits, bool immediate,
                         const QString& final_text);
@@ -57,6 +59,9 @@ class DisplayModel {
     std::array<bool, kFields.size()> m_red{};
     std::array<std::optional<QString>, kFields.size()> m_typed{};
     std::array<std::optional<double>, kFields.size()> m_expected{};
+    // The record's values before a typing event, and which may change.
+    std::optional<std::array<double, kFields.size()>> m_before;
+    std::vector<std::size_t> m_may_change;
 };
 
 } // namespace cylindra::testing
