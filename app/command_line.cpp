@@ -7,7 +7,10 @@
 
 #include <QFile>
 
+#include <algorithm>
+#include <iterator>
 #include <ostream>
+#include <string_view>
 
 namespace cylindra {
 
@@ -82,48 +85,79 @@ int report_project(const Command& command, std::ostream& out, std::ostream& err)
 
 } // namespace
 
+namespace {
+
+// The window toolkit's own options that take a value ("-platform offscreen";
+// the toolkit also reads them with two dashes). The application object takes
+// them out of the arguments before the window starts.
+bool toolkit_option_takes_value(std::string_view option) {
+    option.remove_prefix(option.starts_with("--") ? 2 : 1);
+    static constexpr std::string_view kWithValue[] = {"platform",        "platformpluginpath",
+                                                      "platformtheme",   "plugin",
+                                                      "qmljsdebugger",   "style",
+                                                      "stylesheet",      "session",
+                                                      "display",         "geometry",
+                                                      "title",           "name",
+                                                      "qwindowgeometry", "qwindowtitle",
+                                                      "qwindowicon"};
+    return std::find(std::begin(kWithValue), std::end(kWithValue), option) != std::end(kWithValue);
+}
+
+bool is_toolkit_option(const std::string& a) {
+    return (a.size() > 1 && a[0] == '-' && a[1] != '-') ||
+           (a.starts_with("--") && toolkit_option_takes_value(a));
+}
+
+// Reads the value of --units or --solve into the command; an error text
+// when it is not one the option knows.
+std::string read_value(Command& c, const std::string& option, const std::string& v) {
+    if (option == "--units") {
+        const auto unit = from_word<LengthUnit>(v);
+        if (!unit) {
+            return "unknown unit '" + v + "': use metric, metric-cm, inches or decimalinches";
+        }
+        c.unit = *unit;
+    } else if (v == "height" || v == "volume") {
+        c.mode = v == "height" ? SolveMode::opt_height : SolveMode::opt_vol;
+    } else {
+        return "unknown solve pair '" + v + "': use height or volume";
+    }
+    return {};
+}
+
+} // namespace
+
 Command parse_command_line(const std::vector<std::string>& args) {
     Command c;
-    bool options = false;
+    bool options = true; // until "--": after it every argument is a file
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a == "--help" || a == "-h") {
+        if (!options || !a.starts_with('-')) {
+            if (!c.project.empty()) {
+                return refuse("one project at a time: '" + a + "'");
+            }
+            c.project = a;
+        } else if (a == "--") {
+            options = false;
+        } else if (a == "--help" || a == "-h") {
             c.action = CommandAction::help;
             return c;
-        }
-        if (a.size() > 1 && a[0] == '-' && a[1] != '-') {
-            // A window toolkit option such as "-platform offscreen": the
-            // application object takes it, with its value if it has one.
-            if (i + 1 < args.size() && !args[i + 1].starts_with('-')) {
-                ++i;
-            }
-        } else if (!a.starts_with('-') && c.project.empty()) {
-            c.project = a;
         } else if (a == "--report") {
             c.action = CommandAction::report;
         } else if (a == "--units" || a == "--solve") {
             if (i + 1 == args.size()) {
                 return refuse(a + " needs a value");
             }
-            const std::string& v = args[++i];
-            options = true;
-            if (a == "--units") {
-                const auto unit = from_word<LengthUnit>(v);
-                if (!unit) {
-                    return refuse("unknown unit '" + v +
-                                  "': use metric, metric-cm, inches or decimalinches");
-                }
-                c.unit = *unit;
-            } else if (v == "height" || v == "volume") {
-                c.mode = v == "height" ? SolveMode::opt_height : SolveMode::opt_vol;
-            } else {
-                return refuse("unknown solve pair '" + v + "': use height or volume");
+            if (const std::string why = read_value(c, a, args[++i]); !why.empty()) {
+                return refuse(why);
             }
+        } else if (is_toolkit_option(a)) {
+            i += toolkit_option_takes_value(a) && i + 1 < args.size() ? 1 : 0;
         } else {
             return refuse("unknown argument '" + a + "'");
         }
     }
-    if (options && c.action != CommandAction::report) {
+    if ((c.unit || c.mode) && c.action != CommandAction::report) {
         return refuse("--units and --solve go with --report");
     }
     return c;

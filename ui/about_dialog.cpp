@@ -93,8 +93,7 @@ AboutDialog::AboutDialog(Program& program, QWidget* parent)
     auto* info = make_button(this, "cmdSysInfo", "&System Info...");
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("cmdOK");
-    ok->setDefault(true);
-    set_ok_button(ok);
+    use_as_ok(ok);
     buttons->addStretch();
     buttons->addWidget(info);
     buttons->addWidget(ok);

@@ -122,7 +122,7 @@ void DriverDialog::build_values() {
     look::set_text_colour(hint, look::rgb(colour::ruleblue));
     grid->addWidget(hint, 8, 0, 1, 7);
     const auto [buttons, ok] = make_print_ok(this, "Command1", "Command2", "OK");
-    set_ok_button(ok);
+    use_as_ok(ok);
     grid->addLayout(buttons, 9, 0, 1, 7);
     connect(ok, &QPushButton::clicked, this, &DriverDialog::ok_clicked);
     m_source_options->preset(m_from_list);

@@ -126,7 +126,7 @@ void EndcapsDialog::build_fields() {
     auto* column = static_cast<QVBoxLayout*>(body()->layout());
     column->addLayout(row);
     const auto [buttons, ok] = make_print_ok(this, "Command2", "Command1", "&OK");
-    set_ok_button(ok);
+    use_as_ok(ok);
     column->addLayout(buttons);
     connect(ok, &QPushButton::clicked, this, [this] {
         m_program.calculate_all();

@@ -219,70 +219,42 @@ QGroupBox* MainWindow::build_driver_panel() {
     return m_driver_panel;
 }
 
-void MainWindow::build_project_menu() {
-    // "P&roject": Alt+P belongs to the Ports.
-    QMenu* project = menuBar()->addMenu("P&roject");
-    project->menuAction()->setObjectName("mnu_project");
-    ProjectFiles& files = m_program.files();
-    const struct {
-        const char* name;
-        const char* text;
-        QKeySequence keys;
-        bool (ProjectFiles::*command)();
-    } items[] = {{"mnu_load", "&Open...", QKeySequence::Open, &ProjectFiles::open_command},
-                 {"mnu_savecurrent", "&Save", QKeySequence::Save, &ProjectFiles::save_command},
-                 {"mnu_save", "&Save As...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-                  &ProjectFiles::save_as_command}};
-    for (const auto& item : items) {
-        QAction* action = project->addAction(item.text);
+void MainWindow::add_items(QWidget* menu, std::initializer_list<MenuItem> items) {
+    for (const MenuItem& item : items) {
+        auto* action = new QAction(item.text, menu);
         action->setObjectName(item.name);
         action->setShortcut(item.keys);
-        connect(action, &QAction::triggered, this,
-                [&files, command = item.command] { (files.*command)(); });
+        connect(action, &QAction::triggered, this, item.command);
+        menu->addAction(action);
     }
-    project->addSeparator();
-    QAction* quit = project->addAction("&Quit");
-    quit->setObjectName("mnu_quit");
-    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(quit, &QAction::triggered, this, &QWidget::close);
 }
 
+// Each entry has its own Alt letter: "P&roject" and "Pr&int" leave Alt+P to
+// the Ports.
 void MainWindow::build_menu() {
-    build_project_menu();
-    // "Pr&int": Alt+P belongs to the Ports, Alt+R to the Project.
-    const struct {
-        const char* name;
-        const char* text;
-        void (MainWindow::*command)();
-        QKeySequence keys;
-    } items[] = {{"mnu_dimensions", "&Endcaps", &MainWindow::open_endcaps, {}},
-                 {"mnu_ports", "&Ports", &MainWindow::open_ports, {}},
-                 {"mnu_driver", "&Driver", &MainWindow::open_driver, {}},
-                 {"mnu_units", "&Units", &MainWindow::open_units, {}},
-                 {"mnu_sag", "&Sag Calculator", &MainWindow::open_sag, {}},
-                 {"mnu_printmain", "Pr&int", &MainWindow::print, QKeySequence::Print}};
-    for (const auto& item : items) {
-        QAction* action = menuBar()->addAction(item.text);
-        action->setObjectName(item.name);
-        action->setShortcut(item.keys);
-        connect(action, &QAction::triggered, this, item.command);
-    }
+    ProjectFiles& files = m_program.files();
+    QMenu* project = menuBar()->addMenu("P&roject");
+    project->menuAction()->setObjectName("mnu_project");
+    add_items(project,
+              {{"mnu_load", "&Open...", QKeySequence::Open, [&files] { files.open_command(); }},
+               {"mnu_savecurrent", "&Save", QKeySequence::Save, [&files] { files.save_command(); }},
+               {"mnu_save", "&Save As...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                [&files] { files.save_as_command(); }}});
+    project->addSeparator();
+    add_items(project,
+              {{"mnu_quit", "&Quit", QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); }}});
+    add_items(menuBar(), {{"mnu_dimensions", "&Endcaps", {}, [this] { open_endcaps(); }},
+                          {"mnu_ports", "&Ports", {}, [this] { open_ports(); }},
+                          {"mnu_driver", "&Driver", {}, [this] { open_driver(); }},
+                          {"mnu_units", "&Units", {}, [this] { open_units(); }},
+                          {"mnu_sag", "&Sag Calculator", {}, [this] { open_sag(); }},
+                          {"mnu_printmain", "Pr&int", QKeySequence::Print, [this] { print(); }}});
     QMenu* help = menuBar()->addMenu("&Help");
     help->menuAction()->setObjectName("mnu_help");
-    const struct {
-        const char* name;
-        const char* text;
-        void (MainWindow::*command)();
-        QKeySequence keys;
-    } help_items[] = {{"mnu_warnings", "Build &Warnings...", &MainWindow::open_warnings,
-                       QKeySequence(Qt::CTRL | Qt::Key_B)},
-                      {"mnu_about", "&About", &MainWindow::open_about, QKeySequence::HelpContents}};
-    for (const auto& item : help_items) {
-        QAction* action = help->addAction(item.text);
-        action->setObjectName(item.name);
-        action->setShortcut(item.keys);
-        connect(action, &QAction::triggered, this, item.command);
-    }
+    add_items(help,
+              {{"mnu_warnings", "Build &Warnings...", QKeySequence(Qt::CTRL | Qt::Key_B),
+                [this] { open_warnings(); }},
+               {"mnu_about", "&About", QKeySequence::HelpContents, [this] { open_about(); }}});
 }
 
 void MainWindow::fit_to_screen() {

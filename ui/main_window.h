@@ -6,7 +6,10 @@
 
 #include "core/calculation.h"
 
+#include <QKeySequence>
 #include <QMainWindow>
+
+#include <functional>
 
 class QFrame;
 class QGroupBox;
@@ -59,8 +62,14 @@ class MainWindow : public QMainWindow {
     QWidget* build_inputs();
     QWidget* build_results();
     QGroupBox* build_driver_panel();
+    struct MenuItem {
+        const char* name;
+        const char* text;
+        QKeySequence keys;
+        std::function<void()> command;
+    };
     void build_menu();
-    void build_project_menu();
+    void add_items(QWidget* menu, std::initializer_list<MenuItem> items);
     bool warnings_label_event(QEvent* event);
     void style_pairs(bool solve_volume);
     void solve_mode_clicked(SolveMode mode);

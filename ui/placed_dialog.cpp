@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QEvent>
 #include <QLayout>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -23,6 +24,11 @@ PlacedDialog::PlacedDialog(QWidget* parent, double top_fraction, double left_fra
     m_body = m_area->widget();
     m_body->installEventFilter(this);
     outer->addWidget(m_area);
+}
+
+void PlacedDialog::use_as_ok(QPushButton* ok) {
+    ok->setDefault(true);
+    m_ok = ok;
 }
 
 void PlacedDialog::reject() {

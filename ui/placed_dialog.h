@@ -10,6 +10,7 @@
 #include <QDialog>
 
 class QAbstractButton;
+class QPushButton;
 class QScrollArea;
 
 namespace cylindra {
@@ -18,9 +19,10 @@ class PlacedDialog : public QDialog {
   public:
     PlacedDialog(QWidget* parent, double top_fraction, double left_fraction);
 
-    // Escape and the window frame close the dialog the way its OK button
-    // does, so that the dialog and the main window never disagree.
-    void set_ok_button(QAbstractButton* ok) { m_ok = ok; }
+    // The dialog's OK button: Enter anywhere in the dialog presses it, and
+    // Escape and the window frame close the dialog the way it does, so that
+    // the dialog and the main window never disagree.
+    void use_as_ok(QPushButton* ok);
     void reject() override;
 
   protected:

@@ -70,7 +70,7 @@ PortsDialog::PortsDialog(Program& program, QWidget* parent)
         grid->addWidget(note, grid->rowCount(), 0, 1, 3);
     }
     const auto [buttons, ok] = make_print_ok(this, "Command2", "Command1", "&OK");
-    set_ok_button(ok);
+    use_as_ok(ok);
     grid->addLayout(buttons, grid->rowCount(), 0, 1, 3);
     m_material = new OptionGroup(this);
     m_material->add(m_pvc, [this] { m_program.design().portmaterial = PortMaterial::PVC; });

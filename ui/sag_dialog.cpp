@@ -50,8 +50,7 @@ SagDialog::SagDialog(QWidget* parent) : PlacedDialog(parent, 0.25, 0.5) {
     }
     auto* done = new QPushButton("&Done", this);
     done->setObjectName("Command1");
-    done->setDefault(true);
-    set_ok_button(done);
+    use_as_ok(done);
     grid->addWidget(done, grid->rowCount(), 1, Qt::AlignRight);
     connect(done, &QPushButton::clicked, this, &QDialog::accept);
     findsag();

@@ -126,8 +126,7 @@ UnitsDialog::UnitsDialog(Program& program, QWidget* parent)
     }
     column->addWidget(m_rules);
     auto* ok = make_button(this, "Command1", "&OK");
-    ok->setDefault(true);
-    set_ok_button(ok);
+    use_as_ok(ok);
     column->addWidget(ok, 0, Qt::AlignRight);
     connect(ok, &QPushButton::clicked, this, &UnitsDialog::ok_clicked);
 }

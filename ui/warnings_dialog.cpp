@@ -115,8 +115,7 @@ WarningsDialog::WarningsDialog(QWidget* parent) : PlacedDialog(parent, 0.5, 0.5)
     look::set_text_colour(note, look::rgb(colour::grey));
     grid->addWidget(note, kCheckRows, 1);
     auto* ok = make_button(this, "Command1", "&OK");
-    ok->setDefault(true);
-    set_ok_button(ok);
+    use_as_ok(ok);
     grid->addWidget(ok, kCheckRows + 1, 1, Qt::AlignRight);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

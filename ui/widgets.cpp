@@ -51,7 +51,6 @@ PrintOkButtons make_print_ok(QWidget* dialog, const char* print_name, const char
     row->addStretch();
     auto* print = make_button(dialog, print_name, "&Print");
     auto* ok = make_button(dialog, ok_name, ok_text);
-    ok->setDefault(true); // Enter anywhere in the dialog presses OK
     row->addWidget(print);
     row->addWidget(ok);
     QObject::connect(print, &QPushButton::clicked, dialog,

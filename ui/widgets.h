@@ -20,12 +20,12 @@ QLineEdit* make_box(QWidget* parent, const char* name, const QString& text, bool
 // Alt letter in it moves to the box.
 QLabel* caption_of(QLabel* caption, QWidget* box);
 
-// A dialog button that never becomes the default, so Enter stays with the
-// text boxes.
+// A dialog button that never becomes the default on its own: a dialog
+// chooses its OK button as the one Enter presses (PlacedDialog::use_as_ok).
 QPushButton* make_button(QWidget* parent, const char* name, const QString& text);
 
 // The Print and OK buttons at the bottom right of a dialog. Print asks and
-// then prints the dialog's picture; OK is the default button.
+// then prints the dialog's picture.
 struct PrintOkButtons {
     QHBoxLayout* row;
     QPushButton* ok;

@@ -151,6 +151,10 @@ TEST(WindowCommand, PassesTheToolkitsOwnOptionsOn) {
     EXPECT_EQ(open.action, CommandAction::start_windows);
     EXPECT_EQ(open.project, "design.cyl");
     EXPECT_EQ(parse_command_line({"a.cyl", "b.cyl"}).action, CommandAction::bad_arguments);
+    // A flag of the toolkit takes no value: the project after it stays ours.
+    EXPECT_EQ(parse_command_line({"-reverse", "bass.cyl"}).project, "bass.cyl");
+    EXPECT_EQ(parse_command_line({"--platform", "offscreen", "bass.cyl"}).project, "bass.cyl");
+    EXPECT_EQ(parse_command_line({"--report", "--", "-odd.cyl"}).project, "-odd.cyl");
 }
 
 TEST(HelpCommand, SaysHowToUseIt) {
