@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What reading a project or preferences file promises whatever its bytes:
 // lines are applied in order and only while they pass, nothing longer than a
-// line may be is applied, every applied number is one a design may hold, the
+// line may be is applied, every applied number is finite, the
 // fields of later lines keep their values, and a file read completely writes
 // a file that reads back to itself.
 #pragma once
@@ -52,9 +52,9 @@ inline constexpr std::array<NumberLine, 26> kNumberLines{{
     {&Design::intakeflareradius, 38},
 }};
 
-// The record a file is read into: values no line can give (numbers beyond
-// the largest design value, a negative list index), so a field that a
-// reading should have left alone shows when it was touched.
+// The record a file is read into: marker values (5e12, an index of -7, made-up
+// texts) that a field a reading should have left alone keeps exactly, so a
+// field touched by mistake shows.
 inline Design marked_design() {
     Design d;
     for (const NumberLine& n : kNumberLines) {

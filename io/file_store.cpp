@@ -75,10 +75,10 @@ WriteResult write_file(const QString& path, const std::string& bytes) {
     if (const auto reason = write_lines(file, bytes)) {
         return cancel(file, *reason);
     }
-    // commit() renames the new file into place even when the bytes it still
-    // buffers cannot be written (a full disk, a file size limit), and then
-    // reports success: a cut file would replace the old one. They are
-    // written out here first, where a failure can still cancel the save.
+    // With Qt 6.4, commit() was seen to rename the new file into place even
+    // when the bytes it still buffered could not be written (a file size
+    // limit), and to report success: a cut file replaced the old one. They
+    // are written out here first, where a failure can still cancel the save.
     if (!file.flush()) {
         // A write cut short carries no reason; the next try, refused
         // outright, says why.

@@ -57,38 +57,8 @@ AboutDialog::AboutDialog(Program& program, QWidget* parent)
     setObjectName("frmAbout");
     setWindowTitle("About Cylindra");
     auto* grid = new QGridLayout(body());
-    auto* icon = new QLabel(this);
-    icon->setObjectName("Picture1");
-    icon->setPixmap(app_icon_pixmap(64));
-    grid->addWidget(icon, 0, 0, 3, 1, Qt::AlignTop);
-    auto* section = new EnclosureDiagram(this);
-    section->setObjectName("Picture2");
-    section->setFixedSize(section->minimumSizeHint() * 0.6);
-    section->set_design(Design{}, {4.5, 150, 318, 15});
-    grid->addWidget(section, 3, 0, 8, 1, Qt::AlignTop);
-    auto* title = make_label(this, "Label1", "Cylindra version " CYLINDRA_VERSION);
-    look::set_bold(title, true);
-    look::set_text_colour(title, look::rgb(colour::ruleblue));
-    grid->addWidget(title, 0, 1);
-    grid->addWidget(make_label(this, "Label10", "Free software by"), 1, 1);
-    grid->addWidget(make_label(this, "Label6", "the Cylindra developers"), 2, 1);
-    grid->addWidget(make_label(this, "Label2", "To check for updates:"), 3, 1);
-    grid->addWidget(
-        add_link("Label9", "access the Cylindra page", browse_tip(page_link()), page_link()), 4, 1);
-    grid->addWidget(
-        make_label(this, "Label7", "If you have any feedback, you are most welcome to:"), 5, 1);
-    grid->addWidget(add_link("Label8", "send me an email",
-                             "Click to email " CYLINDRA_FEEDBACK_ADDRESS, mail_link()),
-                    6, 1);
-    grid->addWidget(add_link("Label5", "visit my website", browse_tip(site_link()), site_link()), 7,
-                    1);
-    grid->addWidget(make_label(this, "Label3", "and to see my  subwoofer construction pages"), 8,
-                    1);
-    grid->addWidget(make_label(this, "Label4",
-                               "Cylindra is free software: share it and change it under the GNU "
-                               "General Public License, version 3 or later."),
-                    9, 1);
-    static_cast<QLabel*>(grid->itemAtPosition(9, 1)->widget())->setWordWrap(true);
+    build_pictures(grid);
+    build_texts(grid);
     auto* buttons = new QHBoxLayout;
     auto* info = make_button(this, "cmdSysInfo", "&System Info...");
     auto* ok = new QPushButton("OK", this);
@@ -100,6 +70,44 @@ AboutDialog::AboutDialog(Program& program, QWidget* parent)
     grid->addLayout(buttons, 10, 1);
     connect(info, &QPushButton::clicked, this, &AboutDialog::show_system_info);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+// The program's icon, and the section of the start-up design below it.
+void AboutDialog::build_pictures(QGridLayout* grid) {
+    auto* icon = new QLabel(this);
+    icon->setObjectName("Picture1");
+    icon->setPixmap(app_icon_pixmap(64));
+    grid->addWidget(icon, 0, 0, 3, 1, Qt::AlignTop);
+    auto* section = new EnclosureDiagram(this);
+    section->setObjectName("Picture2");
+    section->setFixedSize(section->minimumSizeHint() * 0.6);
+    section->set_design(Design{}, {4.5, 150, 318, 15});
+    grid->addWidget(section, 3, 0, 8, 1, Qt::AlignTop);
+}
+
+void AboutDialog::build_texts(QGridLayout* grid) {
+    auto* title = make_label(this, "Label1", "Cylindra version " CYLINDRA_VERSION);
+    look::set_bold(title, true);
+    look::set_text_colour(title, look::rgb(colour::ruleblue));
+    auto* licence = make_label(this, "Label4",
+                               "Cylindra is free software: share it and change it under the GNU "
+                               "General Public License, version 3 or later.");
+    licence->setWordWrap(true);
+    QWidget* rows[] = {
+        title,
+        make_label(this, "Label10", "Free software by"),
+        make_label(this, "Label6", "the Cylindra developers"),
+        make_label(this, "Label2", "To check for updates:"),
+        add_link("Label9", "access the Cylindra page", browse_tip(page_link()), page_link()),
+        make_label(this, "Label7", "If you have any feedback, you are most welcome to:"),
+        add_link("Label8", "send me an email", "Click to email " CYLINDRA_FEEDBACK_ADDRESS,
+                 mail_link()),
+        add_link("Label5", "visit my website", browse_tip(site_link()), site_link()),
+        make_label(this, "Label3", "and to see my  subwoofer construction pages"),
+        licence};
+    for (int r = 0; r < int(std::size(rows)); ++r) {
+        grid->addWidget(rows[r], r, 1);
+    }
 }
 
 // A link is a label the keyboard can reach: Tab stops on it, Enter opens it.

@@ -5,6 +5,7 @@
 
 #include "placed_dialog.h"
 
+class QGridLayout;
 class QLabel;
 
 namespace cylindra {
@@ -21,6 +22,8 @@ class AboutDialog : public PlacedDialog {
     static QString mail_link();
 
   private:
+    void build_pictures(QGridLayout* grid);
+    void build_texts(QGridLayout* grid);
     QLabel* add_link(const char* name, const QString& text, const QString& tooltip,
                      const QString& link);
     void show_system_info();

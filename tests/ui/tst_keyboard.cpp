@@ -4,6 +4,7 @@
 // by, Alt letters and shortcuts.
 #include "fixture.h"
 
+#include "platform/platform.h"
 #include "ui/main_window.h"
 
 #include <QAbstractButton>
@@ -22,6 +23,10 @@ class KeyboardTest : public QObject {
     static QString spoken_name(QWidget* w) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
         return a ? a->text(QAccessible::Name) : QString();
+    }
+
+    void click(const char* window, const char* name) {
+        f.find<QAbstractButton>(window, name)->click();
     }
 
   private Q_SLOTS:
@@ -112,6 +117,89 @@ class KeyboardTest : public QObject {
             letters << text.mid(text.indexOf('&') + 1, 1).toLower();
         }
         QCOMPARE(QSet<QString>(letters.begin(), letters.end()).size(), letters.size());
+    }
+    // Escape and the window frame close a dialog as its OK button does, so
+    // the main window never shows a driver or a design other than the
+    // dialog's; the Units and Ports commands still do their work afterwards.
+    void dialogsClosedByEscapeOrFrameActAsOk_data() {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("escape") << true;
+        QTest::newRow("frame") << false;
+    }
+    void dialogsClosedByEscapeOrFrameActAsOk() {
+        QFETCH(bool, escape);
+        const auto close = [escape](QDialog* dialog) {
+            if (escape) {
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            } else {
+                dialog->close();
+            }
+            QVERIFY(dialog->isHidden());
+        };
+        f.inside_next_modal([&](QDialog* d) {
+            click("frmPorts", "opt_sonoport");
+            close(d);
+        });
+        const double weight = f.program().last_report().results.weight;
+        f.program().main_window().open_ports();
+        QVERIFY(f.program().last_report().results.weight != weight);
+        f.box("Form1", "Text6")->setText("typed over");
+        f.inside_next_modal(close);
+        f.program().main_window().open_units();
+        QCOMPARE(f.text("Form1", "Text6"), QString("1' 10"));
+        f.inside_next_modal([&](QDialog* d) {
+            click("frmDimensions", "opt_nocover");
+            close(d);
+        });
+        const std::string tipping = f.program().last_report().labels.tipping;
+        f.program().main_window().open_endcaps();
+        QVERIFY(f.program().last_report().labels.tipping != tipping);
+        f.inside_next_modal([&](QDialog* d) {
+            click("frmDrivers", "Option2");
+            f.retype(f.box("frmDrivers", "txt_mass"), "44"); // still red, not yet read
+            close(d);
+        });
+        f.program().main_window().open_driver();
+        QCOMPARE(f.text("Form1", "lbl_mass"), QString("44"));
+    }
+
+    // Escape with a rejected text in a box shows the message and stays, as
+    // Enter does: the user must first mend it.
+    void escapeKeepsADialogWithARejectedText() {
+        f.inside_next_modal([&](QDialog* d) {
+            f.retype(f.box("frmPorts", "txt_portwall"), "1/");
+            f.answer_next_message(platform::answer_ok);
+            QTest::keyClick(d, Qt::Key_Escape);
+            QVERIFY(d->isVisible());
+            QCOMPARE(f.messages().size(), 1);
+            f.retype(f.box("frmPorts", "txt_portwall"), "1/4");
+            QTest::keyClick(d, Qt::Key_Escape);
+            QVERIFY(d->isHidden());
+        });
+        f.program().main_window().open_ports();
+        QCOMPARE(f.design().portwall, 6.35);
+    }
+
+    // Enter in a box reads it and presses OK, unless the text was rejected.
+    void enterPressesOkUnlessTheTextIsRejected() {
+        f.inside_next_modal([&](QDialog* d) {
+            click("frmDrivers", "Option2");
+            f.retype(f.box("frmDrivers", "txt_dia"), "1/3");
+            f.answer_next_message(platform::answer_ok);
+            f.enter(f.box("frmDrivers", "txt_dia"));
+            QVERIFY(d->isVisible());
+            f.retype(f.box("frmDrivers", "txt_dia"), "1' 1");
+            f.enter(f.box("frmDrivers", "txt_dia"));
+            QVERIFY(d->isHidden());
+        });
+        f.program().main_window().open_driver();
+        QCOMPARE(f.text("Form1", "lbl_dia"), QString("1' 1"));
+        f.inside_next_modal([&](QDialog* d) {
+            f.retype(f.box("frmSag", "pe_xmax"), "12");
+            f.enter(f.box("frmSag", "pe_xmax"));
+            QVERIFY(d->isHidden());
+        });
+        f.program().main_window().open_sag();
     }
 };
 
