@@ -3,7 +3,8 @@
 # Everyday commands: "./dev.sh run" and "./dev.sh test". Each installs the
 # Debian packages it misses, configures once and builds incrementally, so a
 # second call with nothing changed is quick. .ci/run adds "sanitize",
-# "fuzz-smoke" and "format-check"; "bench" runs the benchmarks.
+# "fuzz-smoke" and "format-check"; "soak" runs the window property test at
+# length; "bench" runs the benchmarks.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -75,12 +76,20 @@ format-check)
     install_missing clang-format
     git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
     ;;
+soak)
+    # The window property test at length: many events over several seeds.
+    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    for seed in 1 2 3 4 5 6 7 8; do
+        CYLINDRA_SEED=$seed CYLINDRA_EVENTS=${EVENTS:-25000} QT_QPA_PLATFORM=offscreen \
+            ./build/tests/ui/tst_property displayAgreesWithTheRecordAfterEveryEvent | tail -n 2
+    done
+    ;;
 bench)
     build build-release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
     ./build-release/bench/core_bench "${@:2}"
     ;;
 *)
-    echo "usage: ./dev.sh run|test|sanitize|fuzz-smoke|format-check|bench" >&2
+    echo "usage: ./dev.sh run|test|sanitize|fuzz-smoke|format-check|soak|bench" >&2
     exit 2
     ;;
 esac
