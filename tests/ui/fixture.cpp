@@ -59,47 +59,53 @@ void ProgramFixture::launch() {
     m_unexpected.clear();
     m_modal_count = 0;
     m_file_requests.clear();
-    platform::set_file_handler([this](const platform::FileRequest& r) {
-        m_file_requests.push_back(r);
-        if (m_files.empty()) {
-            m_unexpected << "file chooser " + r.title;
-            return QString();
-        }
-        const QString path = m_files.front();
-        m_files.pop_front();
-        return path;
-    });
-    platform::set_message_handler([this](const platform::MessageRequest& r) {
-        m_messages << r.prompt;
-        m_titles << r.title;
-        if (m_answer_all) {
-            return m_answer_all;
-        }
-        if (m_answers.empty()) {
-            m_unexpected << r.prompt;
-            return int(platform::answer_ok);
-        }
-        const int answer = m_answers.front();
-        m_answers.pop_front();
-        return answer;
-    });
-    platform::set_modal_handler([this](QDialog* dialog) {
-        ++m_modal_count;
-        dialog->show();
-        if (m_modal_actions.empty()) {
-            m_unexpected << "modal " + dialog->objectName();
-        } else {
-            const auto action = std::move(m_modal_actions.front());
-            m_modal_actions.pop_front();
-            action(dialog);
-        }
-        dialog->hide();
-    });
+    platform::set_file_handler([this](const platform::FileRequest& r) { return choose(r); });
+    platform::set_message_handler([this](const platform::MessageRequest& r) { return answer(r); });
+    platform::set_modal_handler([this](QDialog* dialog) { run_modal(dialog); });
     m_program = std::make_unique<Program>();
     m_program->start();
     QWidget* main = &m_program->main_window();
     main->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(main));
+}
+
+QString ProgramFixture::choose(const platform::FileRequest& r) {
+    m_file_requests.push_back(r);
+    if (m_files.empty()) {
+        m_unexpected << "file chooser " + r.title;
+        return {};
+    }
+    const QString path = m_files.front();
+    m_files.pop_front();
+    return path;
+}
+
+int ProgramFixture::answer(const platform::MessageRequest& r) {
+    m_messages << r.prompt;
+    m_titles << r.title;
+    if (m_answer_all) {
+        return m_answer_all;
+    }
+    if (m_answers.empty()) {
+        m_unexpected << r.prompt;
+        return platform::answer_ok;
+    }
+    const int given = m_answers.front();
+    m_answers.pop_front();
+    return given;
+}
+
+void ProgramFixture::run_modal(QDialog* dialog) {
+    ++m_modal_count;
+    dialog->show();
+    if (m_modal_actions.empty()) {
+        m_unexpected << "modal " + dialog->objectName();
+    } else {
+        const auto action = std::move(m_modal_actions.front());
+        m_modal_actions.pop_front();
+        action(dialog);
+    }
+    dialog->hide();
 }
 
 void ProgramFixture::stop() {

@@ -77,6 +77,11 @@ class ProgramFixture {
 
   private:
     void launch();
+    // The fixture's answers to the file chooser, message boxes and modal
+    // dialogs.
+    QString choose(const platform::FileRequest& request);
+    int answer(const platform::MessageRequest& request);
+    void run_modal(QDialog* dialog);
     QWidget* window_widget(const char* name);
 
     std::unique_ptr<Program> m_program;
