@@ -75,17 +75,17 @@ bool DisplayModel::immediate(std::size_t i) const {
 // What the record must hold after a box's edits and their commit.
 void DisplayModel::expect_reading(std::size_t i, const QStringList& edits, bool was_immediate,
                                   const QString& final_text) {
-    const FieldSpec& spec = kFields[i];
+    const FieldSpec& bound = kFields[i];
     double v = *m_expected[i];
     if (was_immediate) {
         for (const QString& e : edits) {
-            v = read_field(spec, e.toStdString(), m_units).value.value_or(v);
+            v = read_field(bound, e.toStdString(), m_units).value.value_or(v);
         }
     }
-    const QString shown = qtext(field_text(spec, *m_expected[i], m_units));
+    const QString shown = qtext(field_text(bound, *m_expected[i], m_units));
     const bool changed = m_typed[i].has_value() || final_text != shown;
-    if (spec.variant == Variant::E || changed) {
-        const FieldReading r = read_field(spec, final_text.toStdString(), m_units);
+    if (bound.variant == Variant::E || changed) {
+        const FieldReading r = read_field(bound, final_text.toStdString(), m_units);
         v = r.value.value_or(v);
         if (!r.error.empty()) {
             m_expected[i] = v;
@@ -357,17 +357,17 @@ void DisplayModel::check_boxes(const QString& after) {
         m_before.reset();
     }
     for (std::size_t i = 0; i < kFields.size(); ++i) {
-        const FieldSpec& spec = kFields[i];
-        QLineEdit* box = f.program().field(spec.name).box();
-        const double value = f.design().*spec.value;
+        const FieldSpec& bound = kFields[i];
+        QLineEdit* box = f.program().field(bound.name).box();
+        const double value = f.design().*bound.value;
         if (m_expected[i]) {
             QVERIFY2(number_text(value) == number_text(*m_expected[i]),
-                     qPrintable(after + ": " + qtext(std::string(spec.name)) + " holds " +
+                     qPrintable(after + ": " + qtext(std::string(bound.name)) + " holds " +
                                 qtext(number_text(value)) + ", not " +
                                 qtext(number_text(*m_expected[i]))));
             m_expected[i].reset();
         }
-        const QString want = m_typed[i] ? *m_typed[i] : qtext(field_text(spec, value, m_units));
+        const QString want = m_typed[i] ? *m_typed[i] : qtext(field_text(bound, value, m_units));
         QVERIFY2(box->text() == want, qPrintable(after + ": " + box->objectName() + " shows '" +
                                                  box->text() + "', not '" + want + "'"));
         const std::uint32_t colour = solved(i)  ? colour::ruleblue
@@ -375,7 +375,7 @@ void DisplayModel::check_boxes(const QString& after) {
                                                 : colour::black;
         QVERIFY2(box->palette().color(QPalette::Active, QPalette::Text) == look::rgb(colour),
                  qPrintable(after + ": colour of " + box->objectName()));
-        if (spec.window == Window::driver && !box->isEnabled()) {
+        if (bound.window == Window::driver && !box->isEnabled()) {
             // A list driver's boxes cannot be typed into, and look it.
             QVERIFY2(box->palette().color(QPalette::Disabled, QPalette::Text) !=
                          look::rgb(colour::black),

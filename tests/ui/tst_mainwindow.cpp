@@ -247,16 +247,16 @@ class MainWindowTest : public QObject {
             f.enter(f.box("frmDrivers", "txt_depth"));
         }
         auto* edit = f.box(qPrintable(window), qPrintable(box));
-        const FieldSpec& spec = *std::find_if(kFields.begin(), kFields.end(), [&](const auto& s) {
+        const FieldSpec& bound = *std::find_if(kFields.begin(), kFields.end(), [&](const auto& s) {
             return s.box == box.toStdString();
         });
-        const double before = f.design().*spec.value;
+        const double before = f.design().*bound.value;
         const QString shown = edit->text();
         QVERIFY(before > 0);
         f.retype(edit, "1/3");
         f.answer_next_message(platform::answer_ok);
         f.enter(edit);
-        QCOMPARE(f.design().*spec.value, 0.0);
+        QCOMPARE(f.design().*bound.value, 0.0);
         if (undo) {
             edit->undo();
         } else {
@@ -267,9 +267,9 @@ class MainWindowTest : public QObject {
         byEnter ? f.enter(edit) : f.leave(edit);
         QCOMPARE(f.messages().size(), 1);
         QCOMPARE(
-            QString::fromStdString(field_text(spec, f.design().*spec.value, f.program().units())),
+            QString::fromStdString(field_text(bound, f.design().*bound.value, f.program().units())),
             shown);
-        QVERIFY(f.design().*spec.value > 0);
+        QVERIFY(f.design().*bound.value > 0);
         QCOMPARE(edit->palette().color(QPalette::Text), look::rgb(colour::black));
     }
 

@@ -78,10 +78,10 @@ class ProjectsTest : public QObject {
     // Every box that is not being edited shows its value in the live unit,
     // and the result lines are what the core makes of the record.
     void check_display() {
-        for (const FieldSpec& spec : kFields) {
-            const QString box = f.program().field(spec.name).box()->text();
-            const double value = f.design().*spec.value;
-            QCOMPARE(box, QString::fromStdString(field_text(spec, value, f.program().units())));
+        for (const FieldSpec& bound : kFields) {
+            const QString box = f.program().field(bound.name).box()->text();
+            const double value = f.design().*bound.value;
+            QCOMPARE(box, QString::fromStdString(field_text(bound, value, f.program().units())));
         }
         const Report again = calculate_all(f.design(), f.program().driver_in_use(),
                                            f.program().units(), f.program().last_report().results);
@@ -482,8 +482,8 @@ class ProjectsTest : public QObject {
             d.drivername = names[pick(5)];
             d.driverindex = std::int16_t(pick(40));
             d.drivernominal = std::int16_t(kNominalSizes[std::size_t(pick(5))]);
-            for (const FieldSpec& spec : kFields) {
-                d.*spec.value = spec.variant == Variant::E ? 1 + pick(300) / 10.0 : length();
+            for (const FieldSpec& bound : kFields) {
+                d.*bound.value = bound.variant == Variant::E ? 1 + pick(300) / 10.0 : length();
             }
             put_file(project("a.cyl"), QByteArray::fromStdString(io::project_bytes(d)));
             open_through_menu(project("a.cyl"));
