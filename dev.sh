@@ -8,8 +8,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev desktop-file-utils appstream
-          shared-mime-info dpkg-dev)
+PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev qt6-base-dev libxcb-damage0-dev
+          desktop-file-utils appstream shared-mime-info dpkg-dev)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 FUZZERS=(parse_measurement format_measurement read_measure_number read_field_number
          read_line_number read_project read_preferences)
@@ -87,6 +87,9 @@ soak)
 bench)
     build build-release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
     ./build-release/bench/core_bench "${@:2}"
+    install_missing xvfb
+    # The window timings need a real X server; Xvfb is a quiet one.
+    xvfb-run -a -s "-screen 0 1280x1024x24" ./build-release/bench/ui_bench
     ;;
 *)
     echo "usage: ./dev.sh run|test|sanitize|fuzz-smoke|format-check|soak|bench" >&2

@@ -8,9 +8,24 @@
 #include "core/diagram.h"
 #include "core/drivers.h"
 
+#include <QBrush>
+#include <QPainterPath>
+#include <QPen>
 #include <QWidget>
 
+#include <vector>
+
 namespace cylindra {
+
+// One outline or part of the section, as it is painted.
+struct DiagramShape {
+    QPainterPath path;
+    QPen pen;
+    QBrush brush;
+    bool smooth = true; // antialiased: only shapes with slanted or curved edges
+
+    bool operator==(const DiagramShape&) const = default;
+};
 
 class EnclosureDiagram : public QWidget {
   public:
@@ -32,12 +47,16 @@ class EnclosureDiagram : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
+    void lay_out();
+
     DiagramChoice m_choice;
     Design m_design;
     DriverValues m_driver;
     bool m_to_scale = true;
+    std::vector<DiagramShape> m_shapes;
 };
 
 // The endcaps and plates apart, lettered as the endcaps dialog's captions.

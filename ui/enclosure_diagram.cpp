@@ -96,10 +96,14 @@ bool drawable(const Section& s, CoverType cover) {
            s.port_len < s.height * 1.5;
 }
 
+// Lays the section out as shapes for the widget to paint. Parts whose edges
+// all run along the axes are drawn without smoothing, snapped to whole
+// pixels: they look the same crisp, and cost a fraction of smoothed edges.
 class SectionPainter {
   public:
-    SectionPainter(QPainter& p, const QRectF& area, const Section& s, const DiagramChoice& c)
-        : m_p(p), m_s(s), m_c(c) {
+    SectionPainter(std::vector<DiagramShape>& out, const QRectF& area, const Section& s,
+                   const DiagramChoice& c)
+        : m_out(out), m_s(s), m_c(c) {
         const double w = width_of(s, c.cover), h = top_of(s, c.cover);
         const QRectF room = area.adjusted(2 * kArrowGap, 8, -2 * kArrowGap, -8);
         m_scale = std::min(room.width() / w, room.height() / h);
@@ -133,16 +137,42 @@ class SectionPainter {
         return r;
     }
 
+    void add(const QPainterPath& path, const QPen& pen, const QBrush& brush) {
+        m_out.push_back({path, pen, brush, !straight(path)});
+    }
+
+    void line(const QPointF& a, const QPointF& b, const QPen& pen) {
+        QPainterPath path(a);
+        path.lineTo(b);
+        add(path, pen, Qt::NoBrush);
+    }
+
+    // True when every edge of the path runs along an axis.
+    static bool straight(const QPainterPath& path) {
+        for (int i = 1; i < path.elementCount(); ++i) {
+            const QPainterPath::Element e = path.elementAt(i), before = path.elementAt(i - 1);
+            if (e.isCurveTo() || (e.isLineTo() && e.x != before.x && e.y != before.y)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
     void part(const QPainterPath& path, const QColor& fill = kPart) {
-        m_p.setPen(QPen(kOutline, 1));
-        m_p.setBrush(fill);
-        m_p.drawPath(path);
+        add(path, QPen(kOutline, 1), fill);
     }
 
     void part(const QRectF& r, const QColor& fill = kPart) {
         QPainterPath path;
-        path.addRect(r);
+        path.addRect(snapped(r));
         part(path, fill);
+    }
+
+    // Whole pixels, so that neighbouring parts share their edges exactly.
+    static QRectF snapped(const QRectF& r) {
+        const double left = std::round(r.left()), top = std::round(r.top());
+        return QRectF(left, top, std::max(1.0, std::round(r.right()) - left),
+                      std::max(1.0, std::round(r.bottom()) - top));
     }
 
     // Port positions across the tube: one to three ports side by side.
@@ -165,15 +195,47 @@ class SectionPainter {
         }
     }
 
+    // The endcaps are a plate with a plug of the tube's inside diameter; the
+    // driver and port holes are painted over in the background colour, and
+    // the parts drawn into them later give the holes their edges.
     void bottom_endcap() {
         const double y = m_s.bottom_face(), hole = m_s.driver_dia / 2;
-        QPainterPath cap;
-        cap.addRect(box(-m_s.cap_dia / 2, m_s.cap_dia / 2, y, y + m_s.be));
-        cap.addRect(box(-m_s.tube_id / 2, m_s.tube_id / 2, y + m_s.be, y + m_s.bt));
-        cap = cap.simplified();
+        part(stepped(box(-m_s.cap_dia / 2, m_s.cap_dia / 2, y, y + m_s.be),
+                     box(-m_s.tube_id / 2, m_s.tube_id / 2, y + m_s.be, y + m_s.bt)));
+        if (hole >= m_s.cap_dia / 2) {
+            return;
+        }
         QPainterPath cut;
-        cut.addRect(box(-hole, hole, y - 1, y + m_s.bt + 1));
-        part(cap.subtracted(cut));
+        cut.addRect(box(-hole, hole, y, y + m_s.bt).adjusted(0, -1.5, 0, 1.5));
+        add(cut, Qt::NoPen, kBackground);
+        const double depth = hole < m_s.tube_id / 2 ? m_s.bt : m_s.be;
+        for (const double x : {-hole, hole}) {
+            line(at(x, y), at(x, y + depth), QPen(kOutline, 1));
+        }
+    }
+
+    // One outline for a plate with a narrower plug on one face.
+    static QPainterPath stepped(const QRectF& plate, const QRectF& plug) {
+        QPainterPath path;
+        if (plug.left() < plate.left() || plug.right() > plate.right()) {
+            path.addRect(plate);
+            path.addRect(plug);
+            return path.simplified();
+        }
+        const bool below = plug.center().y() > plate.center().y();
+        const double join = below ? plate.bottom() : plate.top();
+        const double far = below ? plug.bottom() : plug.top();
+        const double outer = below ? plate.top() : plate.bottom();
+        path.addPolygon(QPolygonF{{plate.left(), outer},
+                                  {plate.right(), outer},
+                                  {plate.right(), join},
+                                  {plug.right(), join},
+                                  {plug.right(), far},
+                                  {plug.left(), far},
+                                  {plug.left(), join},
+                                  {plate.left(), join}});
+        path.closeSubpath();
+        return path;
     }
 
     void tube() {
@@ -185,19 +247,17 @@ class SectionPainter {
 
     void top_endcap() {
         const double y = m_s.top_face();
-        QPainterPath cap;
-        cap.addRect(box(-m_s.cap_dia / 2, m_s.cap_dia / 2, y - m_s.te, y));
-        cap.addRect(box(-m_s.tube_id / 2, m_s.tube_id / 2, y - m_s.tt, y - m_s.te));
-        cap = cap.simplified();
+        part(stepped(box(-m_s.cap_dia / 2, m_s.cap_dia / 2, y - m_s.te, y),
+                     box(-m_s.tube_id / 2, m_s.tube_id / 2, y - m_s.tt, y - m_s.te)));
         for (const double x : port_centres()) {
             QPainterPath hole;
-            hole.addRect(box(x - port_outer(), x + port_outer(), y - m_s.tt - 1, y + 1));
+            hole.addRect(
+                box(x - port_outer(), x + port_outer(), y - m_s.tt, y).adjusted(0, -1.5, 0, 1.5));
             if (m_c.flare != FlareShape::unflared) {
                 hole.addPath(flare_hole(x, y));
             }
-            cap = cap.subtracted(hole.simplified());
+            add(hole, Qt::NoPen, kBackground);
         }
-        part(cap);
     }
 
     void ports() {
@@ -245,11 +305,9 @@ class SectionPainter {
     // The exit flare rounds the port's mouth off into the top face.
     void exit_flare(double x, double top) {
         for (const int side : {-1, 1}) {
-            m_p.setBrush(Qt::NoBrush);
-            m_p.setPen(QPen(kOutline, 3, Qt::SolidLine, Qt::FlatCap));
-            m_p.drawPath(flare_curve(x, side, top));
-            m_p.setPen(QPen(kPart, 1));
-            m_p.drawPath(flare_curve(x, side, top));
+            add(flare_curve(x, side, top), QPen(kOutline, 3, Qt::SolidLine, Qt::FlatCap),
+                Qt::NoBrush);
+            add(flare_curve(x, side, top), QPen(kPart, 1), Qt::NoBrush);
         }
     }
 
@@ -283,9 +341,10 @@ class SectionPainter {
         basket.closeSubpath();
         part(basket, kDriver);
         part(box(-r, r, flange_low, flange_low + flange), kDriver);
-        m_p.setPen(QPen(kOutline, 1));
-        m_p.drawLine(at(-r * 0.8, flange_low + flange * 0.5), at(0, flange_low + flange * 2));
-        m_p.drawLine(at(r * 0.8, flange_low + flange * 0.5), at(0, flange_low + flange * 2));
+        line(at(-r * 0.8, flange_low + flange * 0.5), at(0, flange_low + flange * 2),
+             QPen(kOutline, 1));
+        line(at(r * 0.8, flange_low + flange * 0.5), at(0, flange_low + flange * 2),
+             QPen(kOutline, 1));
     }
 
     void top() {
@@ -303,21 +362,21 @@ class SectionPainter {
             dome.moveTo(at(-r, y));
             dome.cubicTo(at(-r, y + h * 1.33), at(r, y + h * 1.33), at(r, y));
             dome.closeSubpath();
-            m_p.setPen(QPen(kOutline, 1));
-            m_p.setBrush(QBrush(kOutline, Qt::Dense6Pattern)); // a mesh
-            m_p.drawPath(dome);
+            add(dome, QPen(kOutline, 1), QBrush(kOutline, Qt::Dense6Pattern)); // a mesh
         }
     }
 
     void arrow(double x_px, double y0, double y1) {
         const QPointF a(x_px, at(0, y0).y()), b(x_px, at(0, y1).y());
-        m_p.setPen(QPen(kArrow, 1.5));
-        m_p.drawLine(a, b);
+        const QPen pen(kArrow, 1.5);
+        line(a, b, pen);
         const double dir = a.y() > b.y() ? 1 : -1;
         for (const QPointF& tip : {a, b}) {
             const double d = tip == a ? dir : -dir;
-            m_p.drawLine(tip, tip + QPointF(-4, -6 * d));
-            m_p.drawLine(tip, tip + QPointF(4, -6 * d));
+            QPainterPath head(tip + QPointF(-4, -6 * d));
+            head.lineTo(tip);
+            head.lineTo(tip + QPointF(4, -6 * d));
+            add(head, pen, Qt::NoBrush);
         }
     }
 
@@ -327,7 +386,7 @@ class SectionPainter {
         arrow(m_cx + half + kArrowGap, m_s.top_face() - m_s.port_len, m_s.top_face());
     }
 
-    QPainter& m_p;
+    std::vector<DiagramShape>& m_out;
     const Section& m_s;
     const DiagramChoice& m_c;
     double m_scale = 1, m_cx = 0, m_floor = 0;
@@ -341,25 +400,44 @@ EnclosureDiagram::EnclosureDiagram(QWidget* parent) : QWidget(parent) {
 
 void EnclosureDiagram::set_choice(const DiagramChoice& choice) {
     m_choice = choice;
-    update();
+    lay_out();
 }
 
 void EnclosureDiagram::set_design(const Design& design, const DriverValues& driver) {
     m_design = design;
     m_driver = driver;
-    update();
+    lay_out();
 }
 
-void EnclosureDiagram::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(rect(), kBackground);
+void EnclosureDiagram::resizeEvent(QResizeEvent*) {
+    lay_out();
+}
+
+// The shapes are made when the design, the configuration or the size
+// changes; painting only draws them.
+void EnclosureDiagram::lay_out() {
     Section s = section_of(m_design, m_driver);
     m_to_scale = drawable(s, m_choice.cover);
     if (!m_to_scale) {
         s = section_of(Design{}, DriverValues{3.5, 150, 266, 10});
     }
-    SectionPainter(p, QRectF(rect()), s, m_choice).paint();
+    std::vector<DiagramShape> shapes;
+    SectionPainter(shapes, QRectF(rect()), s, m_choice).paint();
+    if (shapes != m_shapes) {
+        m_shapes = std::move(shapes);
+        update();
+    }
+}
+
+void EnclosureDiagram::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), kBackground);
+    for (const DiagramShape& shape : m_shapes) {
+        p.setRenderHint(QPainter::Antialiasing, shape.smooth);
+        p.setPen(shape.pen);
+        p.setBrush(shape.brush);
+        p.drawPath(shape.path);
+    }
 }
 
 } // namespace cylindra
