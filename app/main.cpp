@@ -2,6 +2,7 @@
 #include "command_line.h"
 #include "ui/app_icon.h"
 #include "ui/program.h"
+#include "ui/program_style.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -19,7 +20,7 @@ int main(int argc, char** argv) {
     // The desktop entry's name: docks and task bars match the window to it.
     QGuiApplication::setDesktopFileName("org.example.cylindra.Cylindra");
     QApplication::setWindowIcon(app_icon());
-    QApplication::setStyle("Fusion");
+    use_program_style();
     Program program;
     program.start();
     // The toolkit has taken its own options out of the arguments by now.

@@ -10,6 +10,7 @@
 //    drawn and flushed to the X server, median of 1000.
 #include "ui/main_window.h"
 #include "ui/program.h"
+#include "ui/program_style.h"
 #include "ui/units_dialog.h"
 
 #include <QApplication>
@@ -163,7 +164,11 @@ std::vector<double> keystrokes(Program& program, int count) {
 // the instructions of a key; "bare" and "label" give the reference windows.
 int counted_run(int argc, char** argv, const QString& what, int count) {
     QApplication app(argc, argv);
-    QApplication::setStyle("Fusion");
+    if (what == "program") {
+        use_program_style();
+    } else {
+        QApplication::setStyle("Fusion");
+    }
     if (what != "program") {
         QMainWindow window;
         if (what == "label") {
@@ -184,7 +189,7 @@ int counted_run(int argc, char** argv, const QString& what, int count) {
 
 void timed_keystrokes(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setStyle("Fusion");
+    use_program_style();
     Program program;
     program.start();
     program.units_dialog().select_unit(LengthUnit::metric);

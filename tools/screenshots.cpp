@@ -5,6 +5,7 @@
 #include "ui/diagrams.h"
 #include "ui/main_window.h"
 #include "ui/program.h"
+#include "ui/program_style.h"
 #include "ui/units_dialog.h"
 
 #include <QApplication>
@@ -25,7 +26,7 @@ void save(QWidget* w, const QString& folder, const QString& name) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setStyle("Fusion");
+    use_program_style();
     const QString folder = argc > 1 ? argv[1] : "screenshots";
     QDir().mkpath(folder);
     Program program;

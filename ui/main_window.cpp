@@ -41,7 +41,7 @@ namespace {
 int caption_width(const QWidget* w, std::initializer_list<const char*> captions) {
     int widest = 0;
     for (const char* c : captions) {
-        widest = std::max(widest, w->fontMetrics().horizontalAdvance(c));
+        widest = std::max(widest, text_width(w, c));
     }
     return widest + 12;
 }
@@ -49,9 +49,13 @@ int caption_width(const QWidget* w, std::initializer_list<const char*> captions)
 // Captions are as wide as their longest unit word, so the boxes of the
 // framed pairs and of the diameters line up in one column.
 int caption_width(const QWidget* w) {
-    QFont bold = w->font();
-    bold.setBold(true); // solved captions are bold
-    return QFontMetrics(bold).horizontalAdvance("Height from endcap to endcap (inches)") + 16;
+    static int width = 0; // one caption font for the program's life
+    if (width == 0) {
+        QFont bold = w->font();
+        bold.setBold(true); // solved captions are bold
+        width = QFontMetrics(bold).horizontalAdvance("Height from endcap to endcap (inches)") + 16;
+    }
+    return width;
 }
 
 // A frame without border holding two caption-and-box rows.
@@ -170,7 +174,7 @@ QWidget* MainWindow::build_results() {
     m_warnings_label->setAccessibleDescription("Press Enter to open the build checks");
     m_warnings_label->installEventFilter(this);
     column->addWidget(m_warnings_label);
-    const char* lines[][3] = {
+    const char* lines[kResultLines][3] = {
         {"lbl_netvol", "Gross Volume is xxx litres",
          "Internal volume BEFORE subtracting space occupied by driver or ports"},
         {"lbl_weight", "Estimated weight xxx kg", ""},
@@ -181,10 +185,15 @@ QWidget* MainWindow::build_results() {
         {"lbl_tipping", "Clearance required to tilt into upright position is yyy mm",
          "Measured diagonally through sub. The minimum ceiling height to allow sub to be "
          "carried into room and stood up"}};
+    std::size_t i = 0;
     for (const auto& line : lines) {
-        auto* label = make_label(results, line[0], line[1], line[2]);
+        // Empty until the first calculation, but as wide as a typical line
+        // so that the window is sized for its results.
+        auto* label = make_label(results, line[0], "", line[2]);
+        label->setMinimumWidth(text_width(label, line[1]));
         selectable(label);
         column->addWidget(label);
+        m_results[i++].label = label;
     }
     return results;
 }
@@ -200,15 +209,16 @@ QGroupBox* MainWindow::build_driver_panel() {
         {"Label23", "Volume occupied (litres)", "Used to estimate Working volume", "lbl_vol"},
         {"Label24", "Mounting Depth (mm)", "Used to determine port intake clearance", "lbl_depth"},
         {"Label18", "Weight (kg)", "Used to estimate total weight", "lbl_mass"}};
+    const int caption_width = cylindra::caption_width(
+        m_driver_panel,
+        {"Outside diameter (inches)", "Volume occupied (litres)", "Mounting Depth (inches)"});
     for (int r = 0; r < 4; ++r) {
         auto* caption = make_label(m_driver_panel, rows[r][0], rows[r][1], rows[r][2]);
         // Wide enough for the longest unit word the caption will carry.
-        caption->setMinimumWidth(
-            caption_width(m_driver_panel, {"Outside diameter (inches)", "Volume occupied (litres)",
-                                           "Mounting Depth (inches)"}));
+        caption->setMinimumWidth(caption_width);
         grid->addWidget(caption, r, 0);
         auto* value = make_label(m_driver_panel, rows[r][3], "");
-        value->setMinimumWidth(fontMetrics().horizontalAdvance("00' 00 00/00") + 8);
+        value->setMinimumWidth(text_width(this, "00' 00 00/00") + 8);
         // Right-aligned, so that values with and without a leading blank
         // line up by their last digit.
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -335,15 +345,30 @@ void MainWindow::solve_mode_clicked(SolveMode mode) {
 
 void MainWindow::show_report(const Report& report) {
     const ResultLabels& l = report.labels;
-    const std::pair<const char*, const std::string*> lines[] = {
-        {"lbl_netvol", &l.netvol},         {"lbl_port_effectivelength", &l.port_effectivelength},
-        {"lbl_sonolength", &l.sonolength}, {"lbl_totalheight", &l.totalheight},
-        {"lbl_tipping", &l.tipping},       {"lbl_weight", &l.weight}};
-    for (const auto& [name, text] : lines) {
-        findChild<QLabel*>(name)->setText(QString::fromStdString(*text));
+    const std::string* texts[kResultLines] = {
+        &l.netvol, &l.weight, &l.totalheight, &l.sonolength, &l.port_effectivelength, &l.tipping};
+    for (std::size_t i = 0; i < kResultLines; ++i) {
+        show_result(m_results[i], QString::fromStdString(*texts[i]));
     }
     look::set_text_colour(m_warnings_label, look::rgb(report.warnings_colour));
     m_diagram->set_design(m_program.design(), m_program.driver_in_use());
+}
+
+// A result line keeps a fixed width, so that a new value repaints the line
+// alone instead of laying the whole window out again at every key. Only a
+// text longer than any measured before is measured; it widens the line when
+// it must. The spare room covers digits and unit words of unequal widths.
+void MainWindow::show_result(ResultLine& line, const QString& text) {
+    if (text.size() > line.fits) {
+        const QFontMetrics metrics = line.label->fontMetrics();
+        const int needed = metrics.horizontalAdvance(text) + 2 * metrics.averageCharWidth();
+        if (needed > line.label->width() || line.fits == 0) {
+            line.label->setFixedSize(std::max(needed, line.label->width()),
+                                     line.label->sizeHint().height());
+        }
+        line.fits = text.size();
+    }
+    line.label->setText(text);
 }
 
 void MainWindow::set_driver_caption(const QString& caption) {

@@ -9,6 +9,7 @@
 #include <QKeySequence>
 #include <QMainWindow>
 
+#include <array>
 #include <functional>
 
 class QFrame;
@@ -72,6 +73,12 @@ class MainWindow : public QMainWindow {
     void add_items(QWidget* menu, std::initializer_list<MenuItem> items);
     bool warnings_label_event(QEvent* event);
     void style_pairs(bool solve_volume);
+    static constexpr std::size_t kResultLines = 6;
+    struct ResultLine {
+        QLabel* label = nullptr;
+        qsizetype fits = 0; // texts this long are known to fit
+    };
+    void show_result(ResultLine& line, const QString& text);
     void solve_mode_clicked(SolveMode mode);
 
     Program& m_program;
@@ -84,6 +91,7 @@ class MainWindow : public QMainWindow {
     QLabel* m_warnings_label = nullptr;
     QGroupBox* m_driver_panel = nullptr;
     EnclosureDiagram* m_diagram = nullptr;
+    std::array<ResultLine, kResultLines> m_results;
 };
 
 } // namespace cylindra

@@ -9,6 +9,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <cstring>
+#include <vector>
+
 namespace cylindra {
 
 QLabel* make_label(QWidget* parent, const char* name, const QString& text, const QString& tooltip) {
@@ -20,10 +23,28 @@ QLabel* make_label(QWidget* parent, const char* name, const QString& text, const
     return label;
 }
 
+int text_width(const QWidget* w, const char* text) {
+    // Every window measures the same few texts in the same few fonts, and
+    // start-up would otherwise lay each out once per box or row.
+    struct Measured {
+        QFont font;
+        const char* text;
+        int width;
+    };
+    static std::vector<Measured> measured;
+    for (const Measured& m : measured) {
+        if (std::strcmp(m.text, text) == 0 && m.font == w->font()) {
+            return m.width;
+        }
+    }
+    measured.push_back({w->font(), text, w->fontMetrics().horizontalAdvance(text)});
+    return measured.back().width;
+}
+
 QLineEdit* make_box(QWidget* parent, const char* name, const QString& text, bool centred) {
     auto* box = new QLineEdit(text, parent);
     box->setObjectName(name);
-    box->setFixedWidth(box->fontMetrics().horizontalAdvance("00' 00 15/16") + 16);
+    box->setFixedWidth(text_width(box, "00' 00 15/16") + 16);
     // Solved boxes lose their frame; the rows must not move when they do.
     box->setFixedHeight(box->sizeHint().height());
     if (centred) {

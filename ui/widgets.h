@@ -15,6 +15,9 @@ namespace cylindra {
 QLabel* make_label(QWidget* parent, const char* name, const QString& text,
                    const QString& tooltip = {});
 // A text box wide enough for a length in feet, inches and sixteenths.
+// The width of a fixed text in the widget's font, measured once.
+int text_width(const QWidget* w, const char* text);
+
 QLineEdit* make_box(QWidget* parent, const char* name, const QString& text, bool centred = false);
 // The caption of a box: screen readers announce it as the box's name, and an
 // Alt letter in it moves to the box.

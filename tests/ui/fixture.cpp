@@ -3,6 +3,7 @@
 
 #include "platform/platform.h"
 #include "ui/main_window.h"
+#include "ui/program_style.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -62,6 +63,9 @@ void ProgramFixture::launch() {
     platform::set_file_handler([this](const platform::FileRequest& r) { return choose(r); });
     platform::set_message_handler([this](const platform::MessageRequest& r) { return answer(r); });
     platform::set_modal_handler([this](QDialog* dialog) { run_modal(dialog); });
+    if (!dynamic_cast<ProgramStyle*>(QApplication::style())) {
+        use_program_style(); // as main() does
+    }
     m_program = std::make_unique<Program>();
     m_program->start();
     QWidget* main = &m_program->main_window();

@@ -6,8 +6,10 @@
 #include "ui/main_window.h"
 
 #include <QAbstractButton>
+#include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <QToolButton>
 
 using namespace cylindra;
 using namespace cylindra::testing;
@@ -38,6 +40,26 @@ class ScreenTest : public QObject {
     }
 
     void mainWindowStaysOnTheScreen() { check_inside(&f.program().main_window()); }
+
+    // A window narrower than its menus shows the menu bar's overflow button,
+    // whose arrow the program draws itself.
+    void narrowWindowShowsTheMenuOverflowArrow() {
+        MainWindow& window = f.program().main_window();
+        window.setMinimumSize(0, 0);
+        window.centralWidget()->setMinimumSize(0, 0);
+        window.resize(90, window.height());
+        QApplication::processEvents();
+        auto* more = window.menuBar()->findChild<QToolButton*>();
+        QVERIFY(more && more->isVisible());
+        const QImage arrow = more->icon().pixmap(16, 16).toImage();
+        int drawn = 0;
+        for (int y = 0; y < arrow.height(); ++y) {
+            for (int x = 0; x < arrow.width(); ++x) {
+                drawn += qAlpha(arrow.pixel(x, y)) > 128;
+            }
+        }
+        QVERIFY2(drawn > 10, qPrintable(QString("%1 pixels drawn").arg(drawn)));
+    }
 
     void everyDialogStaysOnTheScreenWithItsOkWithinReach_data() {
         QTest::addColumn<QString>("dialog");
