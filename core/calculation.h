@@ -73,6 +73,8 @@ struct CheckRow {
     CheckStatus status = CheckStatus::info;
     bool visible = true;
     std::uint32_t colour() const;
+
+    bool operator==(const CheckRow&) const = default;
 };
 
 // Rows of the warnings dialog, top to bottom.

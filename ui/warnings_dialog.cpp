@@ -123,6 +123,10 @@ WarningsDialog::WarningsDialog(QWidget* parent) : PlacedDialog(parent, 0.5, 0.5)
 void WarningsDialog::show_checks(const Report& report) {
     for (int r = 0; r < kCheckRows; ++r) {
         const CheckRow& row = report.checks[r];
+        if (m_shown[r] == row) {
+            continue;
+        }
+        m_shown[r] = row;
         m_rows[r]->setText(QString::fromStdString(row.text));
         look::set_text_colour(m_rows[r], look::rgb(row.colour()));
         m_rows[r]->setVisible(row.visible);

@@ -9,6 +9,9 @@
 
 #include <QPixmap>
 
+#include <array>
+#include <optional>
+
 class QLabel;
 
 namespace cylindra {
@@ -27,6 +30,9 @@ class WarningsDialog : public PlacedDialog {
     QLabel* m_rows[kCheckRows] = {};
     QLabel* m_pictures[kCheckRows] = {};
     QLabel* m_exclaim = nullptr;
+    // The rows as last shown: a calculation rewrites only the rows it
+    // changed, which at most keys is none or one.
+    std::array<std::optional<CheckRow>, kCheckRows> m_shown;
     QPixmap m_status[4]; // drawn once, indexed by StatusPicture
 };
 
