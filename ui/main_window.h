@@ -22,6 +22,7 @@ namespace cylindra {
 
 class EnclosureDiagram;
 class OptionGroup;
+class PortTrimDialog;
 class Program;
 
 class MainWindow : public QMainWindow {
@@ -49,6 +50,8 @@ class MainWindow : public QMainWindow {
     void open_units();
     void open_warnings();
     void open_sag();
+    // The port trim window, made on first use; it stays beside the main window.
+    void open_port_trim();
     void open_about();
     void print();
 
@@ -84,6 +87,7 @@ class MainWindow : public QMainWindow {
     QLabel* m_warnings_label = nullptr;
     QGroupBox* m_driver_panel = nullptr;
     EnclosureDiagram* m_diagram = nullptr;
+    PortTrimDialog* m_port_trim = nullptr;
 };
 
 } // namespace cylindra
