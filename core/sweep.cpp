@@ -123,9 +123,8 @@ constexpr double kIgnoredEnds = 0.03;
 // A peak stands at least this much above the valley beside it.
 constexpr double kPeakOverValley = 1.2;
 
-// The magnitudes with single-point spikes removed (median of five), then
-// averaged over the smoothing window.
-std::vector<double> smoothed(const std::vector<double>& logf, const std::vector<double>& ohms) {
+// The magnitudes with single-point spikes removed: the median of five.
+std::vector<double> despiked(const std::vector<double>& ohms) {
     const std::size_t n = ohms.size();
     std::vector<double> median(n);
     for (std::size_t i = 0; i < n; ++i) {
@@ -136,6 +135,12 @@ std::vector<double> smoothed(const std::vector<double>& logf, const std::vector<
         std::nth_element(window.begin(), window.begin() + count / 2, window.begin() + count);
         median[i] = window[count / 2];
     }
+    return median;
+}
+
+// The despiked magnitudes averaged over the smoothing window.
+std::vector<double> smoothed(const std::vector<double>& logf, const std::vector<double>& median) {
+    const std::size_t n = median.size();
     std::vector<double> sums(n + 1, 0);
     for (std::size_t i = 0; i < n; ++i) {
         sums[i + 1] = sums[i] + median[i];
@@ -320,7 +325,10 @@ TuningFound find_tuning(const std::vector<SweepPoint>& points) {
         logf.push_back(std::log(p.hz));
         ohms.push_back(p.ohms);
     }
-    const std::vector<double> s = smoothed(logf, ohms);
+    // The valley's floor is fitted to the despiked points, the peaks and the
+    // valley are found on the smoothed curve.
+    const std::vector<double> median = despiked(ohms);
+    const std::vector<double> s = smoothed(logf, median);
     const double ignored = kIgnoredEnds * (logf.back() - logf.front());
     std::size_t first = 0, last = points.size() - 1;
     while (first < last && logf[first] < logf.front() + ignored) {
@@ -335,9 +343,11 @@ TuningFound find_tuning(const std::vector<SweepPoint>& points) {
         return out;
     }
     out.found = true;
-    out.low_peak = points[v.low_peak];
-    out.high_peak = points[v.high_peak];
-    out.minimum = valley_minimum(logf, ohms, s, v);
+    // On the smoothed curve, as the minimum: a stray point at a peak does not
+    // move its mark.
+    out.low_peak = {points[v.low_peak].hz, s[v.low_peak]};
+    out.high_peak = {points[v.high_peak].hz, s[v.high_peak]};
+    out.minimum = valley_minimum(logf, median, s, v);
     return out;
 }
 

@@ -32,7 +32,7 @@ SweepReading parse_sweep(std::string_view text);
 
 struct TuningFound {
     bool found = false;
-    SweepPoint low_peak, minimum, high_peak; // frequencies rising
+    SweepPoint low_peak, minimum, high_peak; // on the smoothed curve, frequencies rising
     std::string error;                       // "" or why no tuning was found
 };
 

@@ -45,7 +45,7 @@ QLabel* result_label(QWidget* parent, const char* name) {
 } // namespace
 
 PortTrimDialog::PortTrimDialog(Program& program, QWidget* parent)
-    : PlacedDialog(parent, 0.3, 0.8), m_program(program) {
+    : PlacedDialog(parent, 0.25, 1.0), m_program(program) {
     setObjectName("frmPortTrim");
     setWindowTitle("Port Trim");
     auto* grid = new QGridLayout(body());

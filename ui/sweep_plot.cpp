@@ -93,7 +93,7 @@ void SweepPlot::draw_grid(QPainter& painter) const {
                                  y + metrics.ascent() / 2.0 - 1),
                          text);
     }
-    painter.drawText(QPointF(2, m_area.top() + metrics.ascent()), "ohm");
+    painter.drawText(QPointF(4, metrics.ascent() + 3), "ohm");
     painter.drawText(QPointF(m_area.right() - metrics.horizontalAdvance("Hz"),
                              m_area.bottom() + 2 * metrics.height()),
                      "Hz");
@@ -125,8 +125,9 @@ void SweepPlot::paintEvent(QPaintEvent*) {
     }
     const QFontMetrics metrics = painter.fontMetrics();
     const double left = metrics.horizontalAdvance("0000") + 10;
-    m_area =
-        QRectF(left, metrics.height(), width() - left - 12, height() - 3 * metrics.height() - 6);
+    // Room above for the impedance unit, below for the frequencies and theirs.
+    const double top = 2 * metrics.height();
+    m_area = QRectF(left, top, width() - left - 16, height() - top - 2 * metrics.height() - 6);
     painter.setRenderHint(QPainter::Antialiasing);
     draw_grid(painter);
     QPainterPath curve(at(m_points.front().hz, m_points.front().ohms));

@@ -171,3 +171,43 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 } // namespace
+
+namespace {
+
+struct Stray {
+    const char* name;
+    double near_hz; // the point nearest this frequency is spoiled
+    double ohms;
+};
+
+class StrayPoint : public ::testing::TestWithParam<Stray> {};
+
+// One spoiled point, as a loose probe gives, moves neither the minimum nor
+// lifts it above the peaks.
+TEST_P(StrayPoint, LeavesTheMinimum) {
+    const VentedBox box{.fs = 24, .qes = 0.4, .alpha = 1, .fb = 20};
+    SweepReading sweep = parse_sweep(cylindra::testing::sweep_text(box));
+    ASSERT_EQ(sweep.error, "");
+    std::size_t nearest = 0;
+    for (std::size_t i = 0; i < sweep.points.size(); ++i) {
+        const auto distance = [&](std::size_t j) {
+            return std::fabs(std::log(sweep.points[j].hz / GetParam().near_hz));
+        };
+        nearest = distance(i) < distance(nearest) ? i : nearest;
+    }
+    sweep.points[nearest].ohms = GetParam().ohms;
+    const TuningFound found = find_tuning(sweep.points);
+    ASSERT_TRUE(found.found);
+    EXPECT_NEAR(found.minimum.hz / cylindra::testing::impedance_minimum_hz(box), 1, 0.01);
+    EXPECT_LT(found.minimum.ohms, found.low_peak.ohms);
+    EXPECT_LT(found.minimum.ohms, found.high_peak.ohms);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, StrayPoint,
+                         ::testing::Values(Stray{"DropAtTheLowPeak", 12.9, 0.02},
+                                           Stray{"DropAtTheHighPeak", 37, 0.02},
+                                           Stray{"DropInTheValley", 20.5, 0.02},
+                                           Stray{"SpikeInTheValley", 20.5, 500}),
+                         [](const auto& info) { return info.param.name; });
+
+} // namespace
