@@ -12,7 +12,7 @@ PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev qt6-bas
           desktop-file-utils appstream shared-mime-info dpkg-dev)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 FUZZERS=(parse_measurement format_measurement read_measure_number read_field_number
-         read_line_number read_project read_preferences)
+         read_line_number read_project read_preferences parse_sweep)
 FUZZ_SECONDS=${FUZZ_SECONDS:-20}
 
 install_missing() {

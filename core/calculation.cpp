@@ -84,9 +84,7 @@ void solve_volume(const Design& d, const DriverValues& driver, Results& r, Solve
     r.endcorrection = kEndCorrection;
     s.ftune = 0;
     if (r.effectivelength > 5 && d.portid > 0 && s.workvol > 0) {
-        const double x = std::fabs(d.numports * square(d.portid) * kTuning /
-                                   (s.workvol * (r.effectivelength + d.portid * kEndCorrection)));
-        s.ftune = Int(std::sqrt(x) * 10 + 0.5) / 10;
+        s.ftune = Int(port_tuning(d, s.workvol, r.effectivelength) * 10 + 0.5) / 10;
     }
     s.tubheight = d.tubheight;
     s.portlength = d.portlength;
@@ -95,9 +93,7 @@ void solve_volume(const Design& d, const DriverValues& driver, Results& r, Solve
 void solve_height(const Design& d, const DriverValues& driver, Results& r, SolvedPair& s) {
     r.endcorrection = kEndCorrection;
     if (d.ftune > 0.1 && d.workvol > 0.1) {
-        r.effectivelength =
-            d.numports * square(d.portid) * kTuning / (d.workvol * square(d.ftune)) -
-            d.portid * kEndCorrection;
+        r.effectivelength = port_effective_length(d, d.workvol, d.ftune);
     }
     r.effectivelength = Int(r.effectivelength + 0.5);
     s.portlength = Int(r.effectivelength + exit_allowance(d) + intake_allowance(d) + 0.5);
@@ -182,6 +178,26 @@ ResultLabels build_labels(const Results& r, DisplayUnits units) {
 }
 
 } // namespace
+
+// Half of each flared end's radius counts as port length the air does not
+// see.
+double flare_allowance(const Design& d) {
+    return exit_allowance(d) + intake_allowance(d);
+}
+
+double port_end_correction(const Design& d) {
+    return d.portid * kEndCorrection;
+}
+
+double port_tuning(const Design& d, double workvol, double effectivelength) {
+    return std::sqrt(std::fabs(d.numports * square(d.portid) * kTuning /
+                               (workvol * (effectivelength + port_end_correction(d)))));
+}
+
+double port_effective_length(const Design& d, double workvol, double ftune) {
+    return d.numports * square(d.portid) * kTuning / (workvol * square(ftune)) -
+           port_end_correction(d);
+}
 
 void SolvedPair::apply_to(Design& design) const {
     if (mode == SolveMode::opt_vol) {

@@ -98,6 +98,18 @@ struct Report {
     std::uint32_t warnings_colour = colour::ruleblue; // of lbl_warnings
 };
 
+// The port model calculate_all uses, unrounded. The effective length is the
+// physical port length less the flare allowance; the tuning follows the
+// Helmholtz relation with the port's end correction added to that length.
+double flare_allowance(const Design& design);
+double port_end_correction(const Design& design); // mm
+// Tuning in Hz of the ports with this effective length on this working
+// volume (litres).
+double port_tuning(const Design& design, double workvol, double effectivelength);
+// Effective length in mm that tunes this working volume to ftune: the
+// inverse of port_tuning.
+double port_effective_length(const Design& design, double workvol, double ftune);
+
 Report calculate_all(const Design& design, const DriverValues& driver, DisplayUnits units,
                      const Results& previous);
 

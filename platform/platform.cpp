@@ -86,12 +86,15 @@ int real_message_box(QWidget* parent, const MessageRequest& r) {
 }
 
 QString real_file_dialog(QWidget* parent, const FileRequest& r) {
-    QFileDialog dialog(parent, r.title, r.folder, QObject::tr("Cylindra projects (*.cyl)"));
+    const bool sweep = r.kind == FileChoice::open_sweep;
+    QFileDialog dialog(parent, r.title, r.folder,
+                       sweep ? QObject::tr("Impedance sweeps (*.txt *.csv *.dat);;All files (*)")
+                             : QObject::tr("Cylindra projects (*.cyl)"));
     const bool save = r.kind == FileChoice::save_project;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    // A typed name need not exist yet: the name rule may add ".cyl" to it,
-    // and a missing file is reported by the reader.
-    dialog.setFileMode(QFileDialog::AnyFile);
+    // A typed project name need not exist yet: the name rule may add ".cyl"
+    // to it, and a missing file is reported by the reader.
+    dialog.setFileMode(sweep ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     // Saving over a project replaces it, as the program always has.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!r.name.isEmpty()) {

@@ -68,9 +68,10 @@ QScrollArea* content_area(QWidget* parent);
 // Without a printer it says so and offers to save the page as a PDF.
 void print_form(QWidget* window);
 
-// The file chooser for projects: the folder it starts in, the name it
-// offers, the "*.cyl" pattern. Returns the chosen path, empty on Cancel.
-enum class FileChoice { open_project, save_project };
+// The file chooser for projects (the folder it starts in, the name it
+// offers, the "*.cyl" pattern) and for impedance sweeps to import (text
+// exports, any name). Returns the chosen path, empty on Cancel.
+enum class FileChoice { open_project, save_project, open_sweep };
 struct FileRequest {
     FileChoice kind = FileChoice::open_project;
     QString title;

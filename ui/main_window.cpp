@@ -9,6 +9,7 @@
 #include "measurement_field.h"
 #include "option_group.h"
 #include "platform/platform.h"
+#include "port_trim_dialog.h"
 #include "ports_dialog.h"
 #include "program.h"
 #include "project_files.h"
@@ -258,6 +259,7 @@ void MainWindow::build_menu() {
                           {"mnu_driver", "&Driver", {}, [this] { open_driver(); }},
                           {"mnu_units", "&Units", {}, [this] { open_units(); }},
                           {"mnu_sag", "&Sag Calculator", {}, [this] { open_sag(); }},
+                          {"mnu_porttrim", "Port &Trim...", {}, [this] { open_port_trim(); }},
                           {"mnu_printmain", "Pr&int", QKeySequence::Print, [this] { print(); }}});
     QMenu* help = menuBar()->addMenu("&Help");
     help->menuAction()->setObjectName("mnu_help");
@@ -299,6 +301,15 @@ void MainWindow::open_units() {
 
 void MainWindow::open_sag() {
     platform::show_modal(&m_program.sag());
+}
+
+void MainWindow::open_port_trim() {
+    if (!m_port_trim) {
+        m_port_trim = new PortTrimDialog(m_program, this);
+    }
+    m_port_trim->show();
+    m_port_trim->raise();
+    m_port_trim->activateWindow();
 }
 
 void MainWindow::open_about() {
@@ -352,6 +363,9 @@ void MainWindow::show_report(const Report& report) {
     }
     look::set_text_colour(m_warnings_label, look::rgb(report.warnings_colour));
     m_diagram->set_design(m_program.design(), m_program.driver_in_use());
+    if (m_port_trim) {
+        m_port_trim->refresh();
+    }
 }
 
 // A result line keeps a fixed width, so that a new value repaints the line

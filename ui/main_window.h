@@ -23,6 +23,7 @@ namespace cylindra {
 
 class EnclosureDiagram;
 class OptionGroup;
+class PortTrimDialog;
 class Program;
 
 class MainWindow : public QMainWindow {
@@ -50,6 +51,8 @@ class MainWindow : public QMainWindow {
     void open_units();
     void open_warnings();
     void open_sag();
+    // The port trim window, made on first use; it stays beside the main window.
+    void open_port_trim();
     void open_about();
     void print();
 
@@ -92,6 +95,7 @@ class MainWindow : public QMainWindow {
     QGroupBox* m_driver_panel = nullptr;
     EnclosureDiagram* m_diagram = nullptr;
     std::array<ResultLine, kResultLines> m_results;
+    PortTrimDialog* m_port_trim = nullptr;
 };
 
 } // namespace cylindra

@@ -38,6 +38,7 @@ class KeyboardTest : public QObject {
 
     // Every box of every window is announced by its caption.
     void everyBoxIsAnnouncedByItsCaption() {
+        f.program().main_window().open_port_trim(); // made on first use
         QList<QWidget*> windows{&f.program().main_window()};
         for (QDialog* d : f.program().main_window().findChildren<QDialog*>()) {
             windows << d;
@@ -55,7 +56,8 @@ class KeyboardTest : public QObject {
                 ++boxes;
             }
         }
-        QVERIFY(boxes >= 29); // 26 fields, the driver's name and the sag calculator's two
+        // 26 fields, the driver's name, the sag calculator's two and the port trim's three
+        QVERIFY(boxes >= 32);
         QCOMPARE(spoken_name(f.box("Form1", "Text6")),
                  QString("Internal diameter of sonotube (inches)"));
         QCOMPARE(spoken_name(f.find<QWidget>("Form1", "Opt_vol")),
@@ -111,8 +113,9 @@ class KeyboardTest : public QObject {
         QCOMPARE(main.findChild<QAction*>("mnu_quit")->shortcut(), QKeySequence("Ctrl+Q"));
         // The menu bar's own letters, one each.
         QStringList letters;
-        for (const char* name : {"mnu_project", "mnu_dimensions", "mnu_ports", "mnu_driver",
-                                 "mnu_units", "mnu_sag", "mnu_printmain", "mnu_help"}) {
+        for (const char* name :
+             {"mnu_project", "mnu_dimensions", "mnu_ports", "mnu_driver", "mnu_units", "mnu_sag",
+              "mnu_porttrim", "mnu_printmain", "mnu_help"}) {
             const QString text = main.findChild<QAction*>(name)->text();
             letters << text.mid(text.indexOf('&') + 1, 1).toLower();
         }
