@@ -10,6 +10,8 @@
 #include <functional>
 
 class QDialog;
+class QPagedPaintDevice;
+class QPageLayout;
 class QScrollArea;
 class QSize;
 class QUrl;
@@ -68,9 +70,10 @@ QScrollArea* content_area(QWidget* parent);
 // Without a printer it says so and offers to save the page as a PDF.
 void print_form(QWidget* window);
 
-// The file chooser for projects: the folder it starts in, the name it
-// offers, the "*.cyl" pattern. Returns the chosen path, empty on Cancel.
-enum class FileChoice { open_project, save_project };
+// The file chooser for projects and PDF files: the folder it starts in, the
+// name it offers, the "*.cyl" (or "*.pdf") pattern. Returns the chosen path,
+// empty on Cancel.
+enum class FileChoice { open_project, save_project, save_pdf };
 struct FileRequest {
     FileChoice kind = FileChoice::open_project;
     QString title;
@@ -89,6 +92,16 @@ void set_link_handler(LinkHandler handler);
 
 // The name offered for a window's PDF: its caption, as a file name.
 QString pdf_file_name(const QWidget* window);
+
+// Prints pages on the default printer without a printer dialog: `paint`
+// draws them on the printer, which takes the page layout given, without
+// margins. Without a printer it says so. False when nothing was printed.
+using PagePainter = std::function<bool(QPagedPaintDevice&)>;
+bool print_pages(QWidget* parent, const QPageLayout& layout, const PagePainter& paint);
+// Tests print on a device of their own; an empty function restores the
+// printer.
+using PrintHandler = std::function<bool(const QPageLayout&, const PagePainter&)>;
+void set_print_handler(PrintHandler handler);
 
 // Where the PDF goes when there is no printer; tests answer it themselves.
 using SavePathHandler = std::function<QString(QWidget* parent)>;

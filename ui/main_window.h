@@ -51,6 +51,7 @@ class MainWindow : public QMainWindow {
     void open_sag();
     void open_about();
     void print();
+    void build_sheet();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
