@@ -111,7 +111,7 @@ Part top_part(const Design& d) {
     for (const Point c : port_centres(port_count(d), d.tubid)) {
         reach = std::max(reach, std::hypot(c.x, c.y) + mouth_diameter(d) / 2);
     }
-    const double dia = std::min(d.topendcapdia, 2 * (reach + kGrilleMargin));
+    const double dia = std::min(d.topendcapdia, std::ceil(2 * (reach + kGrilleMargin)));
     Part grille{PartKind::grille,
                 "Port grille",
                 1,

@@ -5,6 +5,7 @@
 // foot the calibration square, the legend and a map of the pages.
 #include "sheet_page.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -220,33 +221,44 @@ class TemplatePainter {
     // Each circle's name and size, written just inside its top edge.
     void labels() {
         const LengthUnit u = m_c.unit();
-        const auto label = [&](double x, double y, double dia, const QString& what,
-                               const QColor& colour) {
-            const QPointF at = to_page(x, y + dia / 2);
-            m_page.text(at.x() - 60, at.y() + 1.5, 120,
-                        what + " " + QChar(0x00D8) + " " + both(dia, u), Qt::AlignHCenter, colour);
+        const QString dia = QString(QChar(0x00D8)) + " ";
+        const auto circle = [&](const Hole& h, const QString& what, const QColor& colour) {
+            place(to_page(h.x, h.y + h.diameter / 2), 1.5, what + " " + dia + both(h.diameter, u),
+                  colour);
         };
-        label(0, 0, m_part.diameter, "Outline", kInk);
+        circle({HoleKind::port, 0, 0, m_part.diameter, false, {}}, "Outline", kInk);
         for (const Hole& h : m_part.holes) {
             switch (h.kind) {
-            case HoleKind::port: {
-                const QPointF at = to_page(h.x, h.y);
-                m_page.text(at.x() - 30, at.y() + 7.5, 60,
-                            text(h.note.substr(0, h.note.find(':'))) + "\n" + QChar(0x00D8) + " " +
-                                both(h.diameter, u),
-                            Qt::AlignHCenter, kInk);
+            case HoleKind::port:
+                place(to_page(h.x, h.y), 7.5,
+                      text(h.note.substr(0, h.note.find(':'))) + "\n" + dia + both(h.diameter, u),
+                      kInk);
                 break;
-            }
             case HoleKind::driver:
-                label(h.x, h.y, h.diameter, "Driver outer", kInk);
+                circle(h, "Driver outer", kInk);
                 break;
             case HoleKind::inner_disc:
-                label(h.x, h.y, h.diameter, "Inner disc", kFaint);
+                circle(h, "Inner disc", kFaint);
                 break;
             case HoleKind::flare:
                 break;
             }
         }
+    }
+
+    // A label under a point of the drawing, written on the page that shows
+    // the point and moved sideways to lie whole on it.
+    void place(QPointF at, double below, const QString& label, const QColor& colour) {
+        const QRectF area(m_area.x, m_area.y, m_area.size.width, m_area.size.height);
+        if (!area.contains(at)) {
+            return;
+        }
+        double w = 0;
+        for (const QString& line : label.split('\n')) {
+            w = std::max(w, m_page.text_width(line) + 2);
+        }
+        const double x = std::clamp(at.x() - w / 2, area.left() + 1, area.right() - w - 1);
+        m_page.text(x, at.y() + below, w, label, Qt::AlignHCenter, colour);
     }
 
     void band() {
