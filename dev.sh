@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev qt6-base-dev libxcb-damage0-dev
-          desktop-file-utils appstream shared-mime-info dpkg-dev)
+          desktop-file-utils appstream shared-mime-info dpkg-dev poppler-utils)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 FUZZERS=(parse_measurement format_measurement read_measure_number read_field_number
          read_line_number read_project read_preferences parse_sweep)

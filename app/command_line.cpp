@@ -4,8 +4,13 @@
 #include "core/startup.h"
 #include "io/design_file.h"
 #include "io/file_store.h"
+#include "sheet/build_sheet.h"
 
+#include <QDate>
 #include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLocale>
 
 #include <algorithm>
 #include <iterator>
@@ -19,6 +24,7 @@ namespace {
 constexpr const char* kUsage =
     "Usage: cylindra [FILE.cyl]\n"
     "       cylindra --report [FILE.cyl] [--units UNIT] [--solve PAIR]\n"
+    "       cylindra --sheet FILE.cyl -o OUT.pdf [--paper PAPER] [--units UNIT]\n"
     "\n"
     "Without options, Cylindra opens its window, and the project FILE.cyl in it\n"
     "when one is given.\n"
@@ -26,6 +32,10 @@ constexpr const char* kUsage =
     "  --report        print the results of the project FILE.cyl, or of the\n"
     "                  start-up design: the six result lines, then the build\n"
     "                  checks, one per line\n"
+    "  --sheet         write the build sheet of the project FILE.cyl as a PDF:\n"
+    "                  summary, cut list and full-size templates\n"
+    "  -o OUT.pdf      the PDF file --sheet writes\n"
+    "  --paper PAPER   a4 or letter; default: the usual paper of the locale\n"
     "  --units UNIT    metric (mm), metric-cm, inches (feet, inches and\n"
     "                  fractions) or decimalinches; default: the project's\n"
     "                  own unit, inches without a project\n"
@@ -83,6 +93,56 @@ int report_project(const Command& command, std::ostream& out, std::ostream& err)
     return 0;
 }
 
+// Text and fonts need the toolkit's graphical side, though no window opens:
+// without an application of its own the command starts one off screen.
+void ensure_gui_application() {
+    if (QCoreApplication::instance()) {
+        return;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "cylindra";
+    static char* argv[] = {name, nullptr};
+    static const QGuiApplication* app = new QGuiApplication(argc, argv);
+    (void)app;
+}
+
+// The build sheet of a project as the Open command leaves it. A project read
+// only in part makes no sheet: its parts would not be the builder's.
+int sheet_project(const Command& command, std::ostream& err) {
+    StartupDesign s = startup_design(LengthUnit::inches, SolveMode::opt_height);
+    const io::ProjectFileReading file =
+        io::read_project_file(QFile::decodeName(command.project.c_str()), s.design);
+    if (!file.opened) {
+        err << "cylindra: " << command.project
+            << ": A problem occured opening project - all fields remain unchanged\n";
+        return 1;
+    }
+    if (file.reading.outcome != io::ReadOutcome::complete) {
+        err << "cylindra: " << command.project
+            << ": A problem occured loading project - some values will remain at default "
+               "values\n"
+            << "cylindra: no build sheet written\n";
+        return 1;
+    }
+    s.design = file.reading.design;
+    // Named after its file, as the window names an opened project.
+    s.design.projectname =
+        QFileInfo(QFile::decodeName(command.project.c_str())).fileName().toStdString();
+    complete_opened(s, command.unit, command.mode);
+    ensure_gui_application();
+    const SheetOptions options{command.paper.value_or(default_paper(QLocale::system())),
+                               QDate::currentDate()};
+    QString why;
+    if (!write_build_sheet({s.design, s.units, s.driver, s.report}, options,
+                           QFile::decodeName(command.output.c_str()), &why)) {
+        err << "cylindra: " << command.output
+            << ": could not write the build sheet: " << why.toStdString() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 namespace {
@@ -108,10 +168,17 @@ bool is_toolkit_option(const std::string& a) {
            (a.starts_with("--") && toolkit_option_takes_value(a));
 }
 
-// Reads the value of --units or --solve into the command; an error text
-// when it is not one the option knows.
+// Reads the value of --units, --solve, --paper or -o into the command; an
+// error text when it is not one the option knows.
 std::string read_value(Command& c, const std::string& option, const std::string& v) {
-    if (option == "--units") {
+    if (option == "-o" || option == "--output") {
+        c.output = v;
+    } else if (option == "--paper") {
+        c.paper = paper_from_word(v);
+        if (!c.paper) {
+            return "unknown paper '" + v + "': use a4 or letter";
+        }
+    } else if (option == "--units") {
         const auto unit = from_word<LengthUnit>(v);
         if (!unit) {
             return "unknown unit '" + v + "': use metric, metric-cm, inches or decimalinches";
@@ -142,9 +209,14 @@ Command parse_command_line(const std::vector<std::string>& args) {
         } else if (a == "--help" || a == "-h") {
             c.action = CommandAction::help;
             return c;
-        } else if (a == "--report") {
-            c.action = CommandAction::report;
-        } else if (a == "--units" || a == "--solve") {
+        } else if (a == "--report" || a == "--sheet") {
+            const auto action = a == "--report" ? CommandAction::report : CommandAction::sheet;
+            if (c.action != CommandAction::start_windows && c.action != action) {
+                return refuse("--report and --sheet go one at a time");
+            }
+            c.action = action;
+        } else if (a == "--units" || a == "--solve" || a == "--paper" || a == "-o" ||
+                   a == "--output") {
             if (i + 1 == args.size()) {
                 return refuse(a + " needs a value");
             }
@@ -157,8 +229,18 @@ Command parse_command_line(const std::vector<std::string>& args) {
             return refuse("unknown argument '" + a + "'");
         }
     }
-    if ((c.unit || c.mode) && c.action != CommandAction::report) {
-        return refuse("--units and --solve go with --report");
+    const bool text = c.action == CommandAction::report || c.action == CommandAction::sheet;
+    if ((c.unit || c.mode) && !text) {
+        return refuse("--units and --solve go with --report or --sheet");
+    }
+    if ((c.paper || !c.output.empty()) && c.action != CommandAction::sheet) {
+        return refuse("-o and --paper go with --sheet");
+    }
+    if (c.action == CommandAction::sheet && c.project.empty()) {
+        return refuse("--sheet needs a project file");
+    }
+    if (c.action == CommandAction::sheet && c.output.empty()) {
+        return refuse("--sheet needs -o OUT.pdf");
     }
     return c;
 }
@@ -174,6 +256,8 @@ int run_text_command(const Command& command, std::ostream& out, std::ostream& er
     case CommandAction::report:
         return command.project.empty() ? report_startup(command, out)
                                        : report_project(command, out, err);
+    case CommandAction::sheet:
+        return sheet_project(command, err);
     case CommandAction::start_windows:
         break;
     }

@@ -46,6 +46,11 @@ SavePathHandler& save_path_handler() {
     return handler;
 }
 
+PrintHandler& print_handler() {
+    static PrintHandler handler;
+    return handler;
+}
+
 int real_message_box(QWidget* parent, const MessageRequest& r) {
     QMessageBox box(parent);
     box.setText(r.prompt);
@@ -86,17 +91,24 @@ int real_message_box(QWidget* parent, const MessageRequest& r) {
 }
 
 QString real_file_dialog(QWidget* parent, const FileRequest& r) {
+    const bool pdf = r.kind == FileChoice::save_pdf;
     const bool sweep = r.kind == FileChoice::open_sweep;
-    QFileDialog dialog(parent, r.title, r.folder,
-                       sweep ? QObject::tr("Impedance sweeps (*.txt *.csv *.dat);;All files (*)")
-                             : QObject::tr("Cylindra projects (*.cyl)"));
-    const bool save = r.kind == FileChoice::save_project;
+    const QString filter =
+        pdf     ? QObject::tr("PDF files (*.pdf)")
+        : sweep ? QObject::tr("Impedance sweeps (*.txt *.csv *.dat);;All files (*)")
+                : QObject::tr("Cylindra projects (*.cyl)");
+    QFileDialog dialog(parent, r.title, r.folder, filter);
+    const bool save = r.kind == FileChoice::save_project || pdf;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // A typed project name need not exist yet: the name rule may add ".cyl"
     // to it, and a missing file is reported by the reader.
     dialog.setFileMode(sweep ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    // Saving over a project replaces it, as the program always has.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // Saving over a project replaces it, as the program always has; a PDF
+    // is replaced only when the user says so.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !pdf);
+    if (pdf) {
+        dialog.setDefaultSuffix("pdf");
+    }
     if (!r.name.isEmpty()) {
         dialog.selectFile(r.name);
     }
@@ -268,6 +280,30 @@ void print_form(QWidget* window) {
         message_box(window, "The page could not be printed on " + info.printerName(),
                     MsgStyle::ok_information);
     }
+}
+
+bool print_pages(QWidget* parent, const QPageLayout& layout, const PagePainter& paint) {
+    if (print_handler()) {
+        return print_handler()(layout, paint);
+    }
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        message_box(parent, "No printer is installed.", MsgStyle::ok_information, "Print");
+        return false;
+    }
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setFullPage(true);
+    printer.setPageLayout(layout);
+    if (!paint(printer)) {
+        message_box(parent, "The pages could not be printed on " + info.printerName(),
+                    MsgStyle::ok_information);
+        return false;
+    }
+    return true;
+}
+
+void set_print_handler(PrintHandler handler) {
+    print_handler() = std::move(handler);
 }
 
 } // namespace cylindra::platform

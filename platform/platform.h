@@ -10,6 +10,8 @@
 #include <functional>
 
 class QDialog;
+class QPagedPaintDevice;
+class QPageLayout;
 class QScrollArea;
 class QSize;
 class QUrl;
@@ -69,9 +71,10 @@ QScrollArea* content_area(QWidget* parent);
 void print_form(QWidget* window);
 
 // The file chooser for projects (the folder it starts in, the name it
-// offers, the "*.cyl" pattern) and for impedance sweeps to import (text
-// exports, any name). Returns the chosen path, empty on Cancel.
-enum class FileChoice { open_project, save_project, open_sweep };
+// offers, the "*.cyl" pattern), for PDF files ("*.pdf") and for impedance
+// sweeps to import (text exports, any name). Returns the chosen path, empty
+// on Cancel.
+enum class FileChoice { open_project, save_project, save_pdf, open_sweep };
 struct FileRequest {
     FileChoice kind = FileChoice::open_project;
     QString title;
@@ -90,6 +93,16 @@ void set_link_handler(LinkHandler handler);
 
 // The name offered for a window's PDF: its caption, as a file name.
 QString pdf_file_name(const QWidget* window);
+
+// Prints pages on the default printer without a printer dialog: `paint`
+// draws them on the printer, which takes the page layout given, without
+// margins. Without a printer it says so. False when nothing was printed.
+using PagePainter = std::function<bool(QPagedPaintDevice&)>;
+bool print_pages(QWidget* parent, const QPageLayout& layout, const PagePainter& paint);
+// Tests print on a device of their own; an empty function restores the
+// printer.
+using PrintHandler = std::function<bool(const QPageLayout&, const PagePainter&)>;
+void set_print_handler(PrintHandler handler);
 
 // Where the PDF goes when there is no printer; tests answer it themselves.
 using SavePathHandler = std::function<QString(QWidget* parent)>;

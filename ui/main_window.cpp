@@ -2,6 +2,7 @@
 #include "main_window.h"
 
 #include "about_dialog.h"
+#include "build_sheet_command.h"
 #include "diagrams.h"
 #include "driver_dialog.h"
 #include "endcaps_dialog.h"
@@ -250,7 +251,8 @@ void MainWindow::build_menu() {
               {{"mnu_load", "&Open...", QKeySequence::Open, [&files] { files.open_command(); }},
                {"mnu_savecurrent", "&Save", QKeySequence::Save, [&files] { files.save_command(); }},
                {"mnu_save", "&Save As...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-                [&files] { files.save_as_command(); }}});
+                [&files] { files.save_as_command(); }},
+               {"mnu_buildsheet", "&Build Sheet...", {}, [this] { build_sheet(); }}});
     project->addSeparator();
     add_items(project,
               {{"mnu_quit", "&Quit", QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); }}});
@@ -277,6 +279,10 @@ void MainWindow::fit_to_screen() {
 
 void MainWindow::print() {
     platform::print_form(this);
+}
+
+void MainWindow::build_sheet() {
+    build_sheet_command(m_program);
 }
 
 void MainWindow::open_endcaps() {

@@ -55,6 +55,7 @@ class MainWindow : public QMainWindow {
     void open_port_trim();
     void open_about();
     void print();
+    void build_sheet();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
 #include "io/design_file.h"
+#include "sheet/build_sheet.h"
 
 #include "tests/core/param_names.h"
+#include "tests/sheet/pdf_file.h"
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -118,6 +120,48 @@ TEST_F(ProjectReport, MissingProjectPrintsNothingAndFails) {
               std::string::npos);
 }
 
+// The build sheet of a project, as the window's command makes it.
+TEST_F(ProjectReport, SheetIsWrittenOnThePaperAskedFor) {
+    const std::string project = write("bass.cyl", io::project_bytes(metric_design()));
+    for (const auto& [paper, width] : {std::pair{"a4", 595.0}, std::pair{"letter", 612.0}}) {
+        const std::string pdf = (folder / (std::string(paper) + ".pdf")).string();
+        const Outcome r = run({"--sheet", project, "-o", pdf, "--paper", paper});
+        EXPECT_EQ(r.code, 0);
+        EXPECT_EQ(r.err, "");
+        EXPECT_EQ(r.out, "");
+        const QByteArray bytes = test::file_bytes(QString::fromStdString(pdf));
+        ASSERT_TRUE(bytes.startsWith("%PDF-")) << paper;
+        const auto boxes = test::media_boxes(bytes);
+        ASSERT_FALSE(boxes.empty());
+        EXPECT_NEAR(boxes.front().width(), width, 0.5);
+        EXPECT_EQ(test::pdf_page_count(bytes), int(boxes.size()));
+    }
+    // Named after its file, in the unit asked for.
+    const std::string pdf = (folder / "inches.pdf").string();
+    ASSERT_EQ(run({"--sheet", project, "--units", "inches", "-o", pdf}).code, 0);
+    const QString summary = test::page_text(QString::fromStdString(pdf), 1, 1);
+    EXPECT_TRUE(summary.contains("Build sheet: bass.cyl"));
+    EXPECT_TRUE(summary.contains("feet, inches and sixteenths"));
+}
+
+TEST_F(ProjectReport, SheetOfAnUnreadableProjectIsNotWritten) {
+    const std::string whole = io::project_bytes(metric_design());
+    const std::string part = write("part.cyl", whole.substr(0, whole.find(" 600\r\n")));
+    const std::string pdf = (folder / "part.pdf").string();
+    Outcome r = run({"--sheet", part, "-o", pdf});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("A problem occured loading project"), std::string::npos);
+    EXPECT_NE(r.err.find("no build sheet written"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+    r = run({"--sheet", (folder / "none.cyl").string(), "-o", pdf});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("A problem occured opening project"), std::string::npos);
+    const std::string project = write("bass.cyl", whole);
+    r = run({"--sheet", project, "-o", (folder / "no" / "such.pdf").string()});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("could not write the build sheet"), std::string::npos);
+}
+
 struct Refused {
     const char* name;
     std::vector<std::string> args;
@@ -140,7 +184,14 @@ INSTANTIATE_TEST_SUITE_P(
                     Refused{"UnitWordIsCaseSensitive", {"--report", "--units", "Metric"}},
                     Refused{"MissingValue", {"--report", "--units"}},
                     Refused{"UnknownPair", {"--report", "--solve", "width"}},
-                    Refused{"OptionsWithoutReport", {"--units", "metric"}}),
+                    Refused{"OptionsWithoutReport", {"--units", "metric"}},
+                    Refused{"SheetWithoutOutput", {"--sheet", "bass.cyl"}},
+                    Refused{"SheetWithoutProject", {"--sheet", "-o", "bass.pdf"}},
+                    Refused{"UnknownPaper",
+                            {"--sheet", "bass.cyl", "-o", "b.pdf", "--paper", "a3"}},
+                    Refused{"OutputWithoutSheet", {"--report", "-o", "bass.pdf"}},
+                    Refused{"PaperWithoutSheet", {"bass.cyl", "--paper", "a4"}},
+                    Refused{"ReportAndSheet", {"--report", "--sheet", "bass.cyl", "-o", "b.pdf"}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(WindowCommand, PassesTheToolkitsOwnOptionsOn) {
@@ -162,6 +213,7 @@ TEST(HelpCommand, SaysHowToUseIt) {
     EXPECT_EQ(r.code, 0);
     EXPECT_NE(r.out.find("--report"), std::string::npos);
     EXPECT_NE(r.out.find("decimalinches"), std::string::npos);
+    EXPECT_NE(r.out.find("--sheet"), std::string::npos);
 }
 
 } // namespace

@@ -1,0 +1,194 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The build sheet as written to a PDF file and read back: its pages and
+// their paper, the calibration square measured on a drawn page, the cut list
+// and page labels in its text, nothing drawn in the margins, and a failed
+// write that leaves no file.
+#include "sheet/build_sheet.h"
+
+#include "core/startup.h"
+#include "tests/core/param_names.h"
+#include "tests/sheet/pdf_file.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace cylindra;
+using namespace cylindra::test;
+
+namespace {
+
+SheetDesign sample(LengthUnit unit, const std::function<void(Design&)>& change = {}) {
+    StartupDesign s = startup_design(unit, SolveMode::opt_height);
+    s.design.projectname = "bass.cyl";
+    if (change) {
+        change(s.design);
+        complete_opened(s, unit, std::nullopt);
+    }
+    return {s.design, s.units, s.driver, s.report};
+}
+
+struct Paper_ {
+    const char* name;
+    Paper paper;
+    QSizeF points;
+    double square_mm;      // the calibration square drawn in blue
+    double inch_square_mm; // the one in orange, on Letter only
+};
+
+class SheetPaper : public testing::TestWithParam<Paper_> {
+  protected:
+    QTemporaryDir dir;
+    QString path() const { return dir.path() + "/bass.pdf"; }
+    SheetDesign sheet = sample(LengthUnit::metric);
+    void write() {
+        QString why;
+        ASSERT_TRUE(write_build_sheet(sheet, {GetParam().paper, QDate(2026, 5, 1)}, path(), &why))
+            << why.toStdString();
+    }
+};
+
+TEST_P(SheetPaper, HasEveryPageOnThePaperChosen) {
+    write();
+    const QByteArray pdf = file_bytes(path());
+    ASSERT_TRUE(pdf.startsWith("%PDF-"));
+    const int pages = build_sheet_page_count(sheet, GetParam().paper);
+    EXPECT_EQ(pdf_page_count(pdf), pages);
+    // Summary, cut list, then 16 (A4) or 20 (Letter) pages for each of the
+    // four 600 mm discs.
+    EXPECT_EQ(pages, 2 + 4 * (GetParam().paper == Paper::a4 ? 16 : 20));
+    const auto boxes = media_boxes(pdf);
+    ASSERT_EQ(int(boxes.size()), pages);
+    // The toolkit writes A4 to the whole point, 595 x 842: within a fifth of
+    // a millimetre.
+    for (const QSizeF& box : boxes) {
+        EXPECT_NEAR(box.width(), GetParam().points.width(), 0.5);
+        EXPECT_NEAR(box.height(), GetParam().points.height(), 0.5);
+    }
+}
+
+// Measured in points on a template page drawn at 254 dpi (10 pixels to the
+// millimetre): 100 mm is 283.46 points, 4 inches 288.
+TEST_P(SheetPaper, CalibrationSquareMeasuresTrue) {
+    write();
+    for (const int page : {3, build_sheet_page_count(sheet, GetParam().paper)}) {
+        const QImage image = render_page(path(), page, 254);
+        ASSERT_FALSE(image.isNull());
+        const double points = 72.0 / 254;
+        EXPECT_NEAR(square_side(image, qRgb(0x37, 0x6A, 0xF0)) * points,
+                    GetParam().square_mm / 25.4 * 72, 0.3)
+            << "page " << page;
+        EXPECT_NEAR(square_side(image, qRgb(0xD0, 0x60, 0x00)) * points,
+                    GetParam().inch_square_mm / 25.4 * 72, 0.3);
+    }
+    // The summary and the cut list are not templates: no square.
+    EXPECT_EQ(square_side(render_page(path(), 1, 50), qRgb(0x37, 0x6A, 0xF0)), 0);
+}
+
+// Nothing runs off the paper: the outer 5 mm of every page stays white, so
+// a printer's unprintable edge cuts nothing of the templates either.
+TEST_P(SheetPaper, LeavesTheMarginsOfEveryPageBlank) {
+    write();
+    const int pages = build_sheet_page_count(sheet, GetParam().paper);
+    const int dpi = 50;
+    const int edge = int(5 / 25.4 * dpi);
+    for (int page = 1; page <= pages; ++page) {
+        const QImage image = render_page(path(), page, dpi);
+        ASSERT_FALSE(image.isNull());
+        int inked = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const bool margin =
+                    x < edge || y < edge || x >= image.width() - edge || y >= image.height() - edge;
+                inked += margin && (image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
+            }
+        }
+        EXPECT_EQ(inked, 0) << "page " << page;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SheetPaper,
+                         testing::Values(Paper_{"A4", Paper::a4, {595.28, 841.89}, 100, 0},
+                                         Paper_{"Letter", Paper::letter, {612, 792}, 100, 101.6}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// What the pages say, as pdftotext reads them.
+TEST(SheetText, ListsEveryPartAndLabelsEveryTemplatePage) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/sheet.pdf";
+    const SheetDesign sheet = sample(LengthUnit::inches, [](Design& d) {
+        d.covertype = CoverType::grille;
+        d.numports = 3;
+        d.portid = 100;
+    });
+    ASSERT_TRUE(write_build_sheet(sheet, {Paper::a4, QDate(2026, 5, 1)}, path, nullptr));
+    // Ligatures ("ff" as one glyph) read back as their letters.
+    const QString summary = page_text(path, 1, 1).normalized(QString::NormalizationForm_KC);
+    EXPECT_TRUE(summary.contains("Build sheet: bass.cyl")) << summary.toStdString();
+    EXPECT_TRUE(summary.contains("2026-05-01"));
+    EXPECT_TRUE(summary.contains("More than two ports"));
+    // The result lines as the main window shows them.
+    for (const std::string& line : {sheet.report.labels.totalheight, sheet.report.labels.sonolength,
+                                    sheet.report.labels.port_effectivelength}) {
+        EXPECT_TRUE(summary.simplified().contains(QString::fromStdString(line).simplified()))
+            << line;
+    }
+    const QString cut = page_text(path, 2, 2);
+    for (const char* part : {"Tube", "Port tube", "Top endcap", "Bottom endcap", "Port grille",
+                             "Floor plate", "Floor plate spacer"}) {
+        EXPECT_TRUE(cut.contains(part)) << part;
+    }
+    EXPECT_FALSE(cut.contains("Top cover plate"));
+    EXPECT_TRUE(cut.contains(" mm")); // inch sizes are given in millimetres too
+    const std::vector<Part> parts = build_parts(sheet.design, sheet.driver, sheet.report);
+    int page = 3;
+    for (const Part& p : parts) {
+        if (!p.circular) {
+            continue;
+        }
+        for (const Tile& t : tile_disc(p.diameter, template_area(Paper::a4), kTileOverlap).tiles) {
+            const QString text = page_text(path, page, page);
+            EXPECT_TRUE(text.contains(QString::fromStdString(p.name))) << page;
+            EXPECT_TRUE(
+                text.contains(QString("Row %1, Column %2").arg(t.row + 1).arg(t.column + 1)))
+                << page;
+            if (p.kind == PartKind::top_endcap) {
+                EXPECT_TRUE(text.contains("More than two ports")) << page;
+            }
+            ++page;
+        }
+    }
+    EXPECT_EQ(page - 1, pdf_page_count(file_bytes(path)));
+}
+
+TEST(SheetFile, FailedWriteSaysWhyAndLeavesNoFile) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/missing/sheet.pdf";
+    QString why;
+    EXPECT_FALSE(write_build_sheet(sample(LengthUnit::metric), {}, path, &why));
+    EXPECT_FALSE(why.isEmpty());
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST(SheetPaperChoice, FollowsTheLocale) {
+    EXPECT_EQ(default_paper(QLocale(QLocale::English, QLocale::UnitedStates)), Paper::letter);
+    EXPECT_EQ(default_paper(QLocale(QLocale::French, QLocale::Canada)), Paper::letter);
+    EXPECT_EQ(default_paper(QLocale(QLocale::English, QLocale::UnitedKingdom)), Paper::a4);
+    EXPECT_EQ(default_paper(QLocale(QLocale::German, QLocale::Germany)), Paper::a4);
+    EXPECT_EQ(paper_from_word("letter"), Paper::letter);
+    EXPECT_EQ(paper_from_word("A4"), std::nullopt);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv); // fonts for the text of the pages
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
