@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <memory>
 #include <ostream>
 #include <string_view>
 
@@ -94,18 +95,24 @@ int report_project(const Command& command, std::ostream& out, std::ostream& err)
 }
 
 // Text and fonts need the toolkit's graphical side, though no window opens:
-// without an application of its own the command starts one off screen.
-void ensure_gui_application() {
-    if (QCoreApplication::instance()) {
-        return;
+// without an application of its own the command runs one off screen for as
+// long as the command takes, and closes it again so that the toolkit and
+// the font library it started release what they hold.
+class OffscreenApplication {
+  public:
+    OffscreenApplication() {
+        if (!QCoreApplication::instance()) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            m_app = std::make_unique<QGuiApplication>(m_argc, m_argv);
+        }
     }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "cylindra";
-    static char* argv[] = {name, nullptr};
-    static const QGuiApplication* app = new QGuiApplication(argc, argv);
-    (void)app;
-}
+
+  private:
+    int m_argc = 1;
+    char m_name[9] = "cylindra";
+    char* m_argv[2] = {m_name, nullptr};
+    std::unique_ptr<QGuiApplication> m_app; // made after the arguments it refers to
+};
 
 // The build sheet of a project as the Open command leaves it. A project read
 // only in part makes no sheet: its parts would not be the builder's.
@@ -130,7 +137,7 @@ int sheet_project(const Command& command, std::ostream& err) {
     s.design.projectname =
         QFileInfo(QFile::decodeName(command.project.c_str())).fileName().toStdString();
     complete_opened(s, command.unit, command.mode);
-    ensure_gui_application();
+    const OffscreenApplication gui;
     const SheetOptions options{command.paper.value_or(default_paper(QLocale::system())),
                                QDate::currentDate()};
     QString why;
