@@ -91,11 +91,13 @@ void first_paint(const QString& self, const QStringList& programs, int pairs) {
     QTemporaryDir home; // Cylindra starts as on a first run
     qputenv("HOME", home.path().toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toLocal8Bit());
-    std::vector<Paint> bare, label;
+    std::vector<Paint> bare, label, sized;
     std::vector<std::vector<Paint>> program(programs.size());
     for (int i = 0; i < pairs; ++i) {
         bare.push_back(watch(watcher, self, {"--show-bare"}));
         label.push_back(watch(watcher, self, {"--show-label"}));
+        // As large as Cylindra's window: its pixels alone cost memory.
+        sized.push_back(watch(watcher, self, {"--show-label", "-geometry", "712x414"}));
         for (qsizetype k = 0; k < programs.size(); ++k) {
             program[k].push_back(watch(watcher, programs[k], {}));
         }
@@ -105,6 +107,7 @@ void first_paint(const QString& self, const QStringList& programs, int pairs) {
     std::printf("first paint from launch, medians (middle half) of %d alternating runs:\n", pairs);
     report("bare Qt window", bare, bare_ms, label_kib);
     report("window with one label", label, bare_ms, label_kib);
+    report("the same, 712x414", sized, bare_ms, label_kib);
     for (qsizetype k = 0; k < programs.size(); ++k) {
         std::printf("%s:\n", qPrintable(programs[k]));
         report("Cylindra", program[k], bare_ms, label_kib);
