@@ -45,6 +45,8 @@ int main(int argc, char** argv) {
                  QString("Form1_%1_%2").arg(word, mode == SolveMode::opt_vol ? "vol" : "height"));
         }
     }
+    // The trim window is made when first opened.
+    program.main_window().open_port_trim();
     for (QDialog* dialog : program.main_window().findChildren<QDialog*>()) {
         save(dialog, folder, dialog->objectName());
         dialog->hide();
