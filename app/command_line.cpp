@@ -132,10 +132,16 @@ int sheet_project(const Command& command, std::ostream& err) {
             << "cylindra: no build sheet written\n";
         return 1;
     }
+    const QFileInfo project(QFile::decodeName(command.project.c_str()));
+    const QFileInfo output(QFile::decodeName(command.output.c_str()));
+    if (output.exists() && output.canonicalFilePath() == project.canonicalFilePath()) {
+        err << "cylindra: " << command.output
+            << ": is the project itself; no build sheet written\n";
+        return 1;
+    }
     s.design = file.reading.design;
     // Named after its file, as the window names an opened project.
-    s.design.projectname =
-        QFileInfo(QFile::decodeName(command.project.c_str())).fileName().toStdString();
+    s.design.projectname = project.fileName().toStdString();
     complete_opened(s, command.unit, command.mode);
     const OffscreenApplication gui;
     const SheetOptions options{command.paper.value_or(default_paper(QLocale::system())),

@@ -64,8 +64,12 @@ std::string read_point(const std::vector<std::string_view>& fields, std::vector<
     if (!std::isfinite(hz) || !std::isfinite(*ohms)) {
         return at_line(line) + "a number that is not finite";
     }
-    if (hz <= 0 || *ohms < 0 || hz > kLargestValue || *ohms > kLargestValue) {
-        return at_line(line) + "a frequency or impedance out of range";
+    if (hz < kLowestSweepHz || hz > kHighestSweepHz) {
+        return at_line(line) + "a frequency or impedance out of range (frequencies from 0.1 Hz "
+                               "to 10 MHz)";
+    }
+    if (*ohms < 0 || *ohms > kHighestSweepOhms) {
+        return at_line(line) + "a frequency or impedance out of range (impedances up to 1 megohm)";
     }
     if (!points.empty() && hz <= points.back().hz) {
         return at_line(line) + "the frequencies do not rise from line to line";

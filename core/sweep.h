@@ -22,6 +22,11 @@ struct SweepPoint {
 inline constexpr std::size_t kLongestSweepLine = 1024; // characters
 inline constexpr std::size_t kMostSweepPoints = 100000;
 inline constexpr std::size_t kFewestSweepPoints = 20;
+// What a loudspeaker's impedance sweep can hold: frequencies from a tenth of
+// a hertz to ten megahertz, impedances up to a megohm.
+inline constexpr double kLowestSweepHz = 0.1;
+inline constexpr double kHighestSweepHz = 1e7;
+inline constexpr double kHighestSweepOhms = 1e6;
 
 struct SweepReading {
     std::vector<SweepPoint> points; // frequencies rising; empty when rejected

@@ -104,8 +104,19 @@ QString unit_words(LengthUnit unit) {
     return "decimal inches";
 }
 
+QString shortened(const QString& name, int most) {
+    if (name.size() <= most) {
+        return name;
+    }
+    int cut = most - 1;
+    if (name.at(cut - 1).isHighSurrogate()) {
+        --cut; // never split a character in two
+    }
+    return name.left(cut) + QChar(0x2026);
+}
+
 QString Context::project() const {
-    return text(sheet.design.projectname);
+    return shortened(text(sheet.design.projectname));
 }
 
 } // namespace cylindra::sheet

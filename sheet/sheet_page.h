@@ -68,6 +68,9 @@ QString length_unit(double mm, LengthUnit unit); // with " mm", " cm" or " inche
 QString millimetres(double mm);                  // "1225 mm"
 QString unit_words(LengthUnit unit);             // "millimetres", ...
 QString text(const std::string& s);
+// A name the builder typed, cut to at most `most` characters with an
+// ellipsis, so that no name can push the page's text off the paper.
+QString shortened(const QString& name, int most = 40);
 
 // What each page shows.
 struct PagePlan {

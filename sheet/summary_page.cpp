@@ -99,13 +99,13 @@ void results(Writer& w, const Report& report) {
 
 QString driver_name(const Design& d) {
     if (d.drivermanual) {
-        return text(d.drivername);
+        return shortened(text(d.drivername));
     }
     if (const auto row = row_at_position(d.driverindex)) {
         const auto name = driver_table()[*row].name;
         return "Driver - " + QString::fromUtf8(name.data(), static_cast<int>(name.size()));
     }
-    return text(d.drivername);
+    return shortened(text(d.drivername));
 }
 
 void driver(Writer& w, const SheetDesign& s) {

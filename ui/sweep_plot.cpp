@@ -66,7 +66,7 @@ void SweepPlot::draw_grid(QPainter& painter) const {
     const QFontMetrics metrics = painter.fontMetrics();
     painter.setPen(QColor(0xD0, 0xD0, 0xD0));
     for (double decade = std::pow(10.0, std::floor(std::log10(m_points.front().hz)));
-         decade <= m_points.back().hz; decade *= 10) {
+         decade > 0 && decade <= m_points.back().hz; decade *= 10) {
         for (const double step : {1.0, 2.0, 5.0}) {
             const double hz = step * decade;
             if (hz < m_points.front().hz || hz > m_points.back().hz) {

@@ -160,6 +160,12 @@ TEST_F(ProjectReport, SheetOfAnUnreadableProjectIsNotWritten) {
     r = run({"--sheet", project, "-o", (folder / "no" / "such.pdf").string()});
     EXPECT_EQ(r.code, 1);
     EXPECT_NE(r.err.find("could not write the build sheet"), std::string::npos);
+    // The project named as its own sheet stays a project.
+    r = run({"--sheet", project, "-o", project});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("is the project itself"), std::string::npos);
+    std::ifstream kept(project, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), whole);
 }
 
 struct Refused {

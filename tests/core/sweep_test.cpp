@@ -124,6 +124,12 @@ INSTANTIATE_TEST_SUITE_P(
         Damaged{"Overflow", lines(25, "%g %g\n") + "260 1e999\n", "line 26: a frequency without"},
         Damaged{"ZeroFrequency", "0 5\n" + lines(25, "%g %g\n"), "line 1: a frequency or"},
         Damaged{"NegativeImpedance", lines(25, "%g %g\n") + "260 -3\n", "out of range"},
+        // A frequency too small for its decade to be drawn once hung the plot.
+        Damaged{"SubnormalFrequency", "5e-324 6.1\n" + lines(25, "%g %g\n"),
+                "line 1: a frequency or"},
+        Damaged{"BelowATenthOfAHertz", "0.09 6.1\n" + lines(25, "%g %g\n"), "from 0.1 Hz to 10 MHz"},
+        Damaged{"AboveTenMegahertz", lines(25, "%g %g\n") + "2e7 6\n", "line 26: a frequency or"},
+        Damaged{"MegohmImpedance", lines(25, "%g %g\n") + "260 2e6\n", "up to 1 megohm"},
         Damaged{"DecreasingFrequency", lines(25, "%g %g\n") + "200 6\n",
                 "line 26: the frequencies"},
         Damaged{"RepeatedFrequency", lines(25, "%g %g\n") + "250 6\n", "do not rise"},

@@ -88,26 +88,50 @@ TEST_P(SheetPaper, CalibrationSquareMeasuresTrue) {
     EXPECT_EQ(square_side(render_page(path(), 1, 50), qRgb(0x37, 0x6A, 0xF0)), 0);
 }
 
+// Pixels drawn in the outer 5 mm of a page.
+int inked_margin(const QImage& image, int dpi) {
+    const int edge = int(5 / 25.4 * dpi);
+    int inked = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const bool margin =
+                x < edge || y < edge || x >= image.width() - edge || y >= image.height() - edge;
+            inked += margin && (image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
+        }
+    }
+    return inked;
+}
+
 // Nothing runs off the paper: the outer 5 mm of every page stays white, so
 // a printer's unprintable edge cuts nothing of the templates either.
 TEST_P(SheetPaper, LeavesTheMarginsOfEveryPageBlank) {
     write();
     const int pages = build_sheet_page_count(sheet, GetParam().paper);
-    const int dpi = 50;
-    const int edge = int(5 / 25.4 * dpi);
     for (int page = 1; page <= pages; ++page) {
-        const QImage image = render_page(path(), page, dpi);
+        const QImage image = render_page(path(), page, 50);
         ASSERT_FALSE(image.isNull());
-        int inked = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                const bool margin =
-                    x < edge || y < edge || x >= image.width() - edge || y >= image.height() - edge;
-                inked += margin && (image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
-            }
-        }
-        EXPECT_EQ(inked, 0) << "page " << page;
+        EXPECT_EQ(inked_margin(image, 50), 0) << "page " << page;
     }
+}
+
+// Names the builder typed, pasted long and without a blank, are cut short
+// rather than run over the footer or off the paper.
+TEST_P(SheetPaper, LongNamesStayOnThePage) {
+    sheet = sample(LengthUnit::metric, [](Design& d) {
+        d.drivermanual = true;
+        d.drivername = std::string(10000, 'W');
+    });
+    sheet.design.projectname = std::string(10000, 'W');
+    write();
+    for (const int page : {1, 2, 3}) {
+        const QImage image = render_page(path(), page, 50);
+        ASSERT_FALSE(image.isNull());
+        EXPECT_EQ(inked_margin(image, 50), 0) << "page " << page;
+    }
+    const QString summary = page_text(path(), 1, 1);
+    EXPECT_TRUE(summary.contains(QString(39, 'W') + QChar(0x2026)))
+        << summary.left(200).toStdString();
+    EXPECT_FALSE(summary.contains(QString(41, 'W')));
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, SheetPaper,
