@@ -127,7 +127,8 @@ INSTANTIATE_TEST_SUITE_P(
         // A frequency too small for its decade to be drawn once hung the plot.
         Damaged{"SubnormalFrequency", "5e-324 6.1\n" + lines(25, "%g %g\n"),
                 "line 1: a frequency or"},
-        Damaged{"BelowATenthOfAHertz", "0.09 6.1\n" + lines(25, "%g %g\n"), "from 0.1 Hz to 10 MHz"},
+        Damaged{"BelowATenthOfAHertz", "0.09 6.1\n" + lines(25, "%g %g\n"),
+                "from 0.1 Hz to 10 MHz"},
         Damaged{"AboveTenMegahertz", lines(25, "%g %g\n") + "2e7 6\n", "line 26: a frequency or"},
         Damaged{"MegohmImpedance", lines(25, "%g %g\n") + "260 2e6\n", "up to 1 megohm"},
         Damaged{"DecreasingFrequency", lines(25, "%g %g\n") + "200 6\n",
