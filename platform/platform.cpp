@@ -17,6 +17,8 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace cylindra::platform {
 
 namespace {
@@ -90,7 +92,7 @@ int real_message_box(QWidget* parent, const MessageRequest& r) {
     }
 }
 
-QString real_file_dialog(QWidget* parent, const FileRequest& r) {
+QString real_file_dialog(QWidget* parent, const FileRequest& r, int* chosen_kind) {
     const bool pdf = r.kind == FileChoice::save_pdf;
     const bool sweep = r.kind == FileChoice::open_sweep;
     const QString filter = pdf ? QObject::tr("PDF files (*.pdf)")
@@ -109,11 +111,18 @@ QString real_file_dialog(QWidget* parent, const FileRequest& r) {
     if (pdf) {
         dialog.setDefaultSuffix("pdf");
     }
+    if (!r.kinds.isEmpty()) {
+        dialog.setNameFilters(r.kinds);
+        dialog.selectNameFilter(r.kinds.value(r.kind_selected));
+    }
     if (!r.name.isEmpty()) {
         dialog.selectFile(r.name);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
+    }
+    if (chosen_kind) {
+        *chosen_kind = std::max<int>(0, r.kinds.indexOf(dialog.selectedNameFilter()));
     }
     return dialog.selectedFiles().constFirst();
 }
@@ -191,11 +200,14 @@ void set_modal_handler(ModalHandler handler) {
     modal_handler() = std::move(handler);
 }
 
-QString choose_file(QWidget* parent, const FileRequest& request) {
+QString choose_file(QWidget* parent, const FileRequest& request, int* chosen_kind) {
     if (file_handler()) {
+        if (chosen_kind) {
+            *chosen_kind = request.kind_selected;
+        }
         return file_handler()(request);
     }
-    return real_file_dialog(parent, request);
+    return real_file_dialog(parent, request, chosen_kind);
 }
 
 void set_file_handler(FileHandler handler) {

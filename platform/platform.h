@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -80,8 +81,14 @@ struct FileRequest {
     QString title;
     QString folder;
     QString name;
+    // Kinds of file to offer instead of the usual pattern ("PDF on A4
+    // paper (*.pdf)", ...), and which of them comes selected.
+    QStringList kinds;
+    int kind_selected = 0;
 };
-QString choose_file(QWidget* parent, const FileRequest& request);
+// `chosen_kind`, when given, receives the index of the kind the user left
+// selected (`kind_selected` when a test answers).
+QString choose_file(QWidget* parent, const FileRequest& request, int* chosen_kind = nullptr);
 using FileHandler = std::function<QString(const FileRequest&)>;
 void set_file_handler(FileHandler handler);
 

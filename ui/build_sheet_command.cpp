@@ -25,9 +25,15 @@ QString build_sheet_file_name(const Design& design) {
 bool build_sheet_command(Program& program) {
     MainWindow& main = program.main_window();
     const Design& d = program.design();
-    QString path = platform::choose_file(&main, {platform::FileChoice::save_pdf, "Save Build Sheet",
-                                                 QString::fromStdString(d.projectfolder),
-                                                 build_sheet_file_name(d)});
+    // The paper is chosen with the file, the locale's own paper offered first.
+    const Paper usual = default_paper(QLocale());
+    int chosen = usual == Paper::letter ? 1 : 0;
+    QString path = platform::choose_file(
+        &main,
+        {platform::FileChoice::save_pdf, "Save Build Sheet",
+         QString::fromStdString(d.projectfolder), build_sheet_file_name(d),
+         QStringList{"PDF on A4 paper (*.pdf)", "PDF on Letter paper (*.pdf)"}, chosen},
+        &chosen);
     if (path.isEmpty()) {
         return false;
     }
@@ -35,7 +41,7 @@ bool build_sheet_command(Program& program) {
         path += ".pdf";
     }
     const SheetDesign sheet{d, program.units(), program.driver_in_use(), program.last_report()};
-    const SheetOptions options{default_paper(QLocale()), QDate::currentDate()};
+    const SheetOptions options{chosen == 1 ? Paper::letter : Paper::a4, QDate::currentDate()};
     QString why;
     if (!write_build_sheet(sheet, options, path, &why)) {
         platform::message_box(&main, "Could not save " + QFileInfo(path).fileName() + ": " + why,

@@ -10,10 +10,13 @@
 #include "ui/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QBuffer>
 #include <QFile>
+#include <QFileDialog>
 #include <QPageLayout>
 #include <QPdfWriter>
+#include <QTimer>
 
 using namespace cylindra;
 using namespace cylindra::testing;
@@ -54,6 +57,28 @@ class BuildSheetTest : public QObject {
         f.stop();
     }
 
+    // The toolkit's own chooser: the builder picks Letter whatever the
+    // locale, types a name, and the sheet is written on Letter pages.
+    void paperIsChosenWithTheFile() {
+        open_saved_design();
+        platform::set_file_handler({});
+        QTimer::singleShot(0, [this] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (auto* chooser = qobject_cast<QFileDialog*>(w);
+                    chooser && chooser->isVisible()) {
+                    chooser->selectNameFilter("PDF on Letter paper (*.pdf)");
+                    chooser->selectFile(path("letter.pdf"));
+                    static_cast<QDialog*>(chooser)->accept();
+                }
+            }
+        });
+        f.answer_next_message(platform::answer_no);
+        trigger("mnu_buildsheet");
+        const auto boxes = test::media_boxes(test::file_bytes(path("letter.pdf")));
+        QVERIFY(!boxes.empty());
+        QCOMPARE(boxes.front(), QSizeF(612, 792));
+    }
+
     void savesThePdfWhereChosenAndAsksToPrint() {
         open_saved_design();
         f.answer_next_file(path("sheet")); // ".pdf" is added
@@ -63,6 +88,10 @@ class BuildSheetTest : public QObject {
         QCOMPARE(asked.kind, platform::FileChoice::save_pdf);
         QCOMPARE(asked.name, QString("bass.pdf"));
         QCOMPARE(asked.folder, f.folder());
+        // Both papers are offered, the locale's own selected.
+        QCOMPARE(asked.kinds.size(), 2);
+        QVERIFY(asked.kinds[0].contains("A4") && asked.kinds[1].contains("Letter"));
+        QCOMPARE(asked.kind_selected, default_paper(QLocale()) == Paper::letter ? 1 : 0);
         QCOMPARE(f.messages().back(), QString("Print the build sheet?"));
         const QByteArray pdf = test::file_bytes(path("sheet.pdf"));
         QVERIFY(pdf.startsWith("%PDF-"));
