@@ -22,9 +22,11 @@ struct Area {
     SizeMm size;
 };
 
+// Computed sizes (hole circles, centres) to a tenth of a millimetre in the
+// metric units; the inch units round to their own steps.
 QString both(double mm, LengthUnit unit) {
     return is_inch_unit(unit) ? length_unit(mm, unit) + " (" + millimetres(mm) + ")"
-                              : length_unit(mm, unit);
+                              : length_unit(std::round(mm * 10) / 10, unit);
 }
 
 class TemplatePainter {

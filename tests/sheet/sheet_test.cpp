@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -138,6 +139,23 @@ INSTANTIATE_TEST_SUITE_P(Table, SheetPaper,
                          testing::Values(Paper_{"A4", Paper::a4, {595.28, 841.89}, 100, 0},
                                          Paper_{"Letter", Paper::letter, {612, 792}, 100, 101.6}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Sizes the sheet works out itself (hole circles, centres) are given to a
+// tenth of a millimetre, as a builder can mark them.
+TEST(SheetText, GivesComputedSizesToATenthOfAMillimetre) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/sheet.pdf";
+    const SheetDesign sheet = sample(LengthUnit::metric, [](Design& d) {
+        d.numports = 3;
+        d.portid = 100;
+        d.tubid = 591;
+    });
+    ASSERT_TRUE(write_build_sheet(sheet, {Paper::a4, QDate(2026, 5, 1)}, path, nullptr));
+    const QString all = page_text(path, 1, build_sheet_page_count(sheet, Paper::a4));
+    EXPECT_TRUE(all.contains("circle"));
+    const QRegularExpressionMatch fine = QRegularExpression("[0-9]\\.[0-9]{2,} mm").match(all);
+    EXPECT_FALSE(fine.hasMatch()) << fine.captured().toStdString();
+}
 
 // What the pages say, as pdftotext reads them.
 TEST(SheetText, ListsEveryPartAndLabelsEveryTemplatePage) {
