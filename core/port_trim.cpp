@@ -35,6 +35,7 @@ std::string shown_length(double millimetres, LengthUnit unit) {
 
 PortTrim port_trim(const Design& design, double measured_hz) {
     PortTrim trim;
+    trim.measured = std::isfinite(measured_hz) && measured_hz > 0;
     if (!design_can_be_trimmed(design, measured_hz)) {
         return trim;
     }
@@ -53,12 +54,13 @@ PortTrim port_trim(const Design& design, double measured_hz) {
     trim.new_length = effective + allowance;
     trim.change = design.portlength - trim.new_length;
     trim.needs_longer = trim.change <= -kNoTrim;
+    trim.through_endcap = trim.new_length >= design.topendcaptotalthickness;
     return trim;
 }
 
 std::string port_trim_text(const PortTrim& trim, LengthUnit unit) {
     if (!trim.valid) {
-        return {};
+        return trim.measured ? "No port length brings this box to the design's tuning" : "";
     }
     if (std::fabs(trim.change) < kNoTrim) {
         return "No trim needed: the ports are the right length";
@@ -67,7 +69,10 @@ std::string port_trim_text(const PortTrim& trim, LengthUnit unit) {
         return "Lengthen each port to " + shown_length(trim.new_length, unit) + " (" +
                shown_length(-trim.change, unit) + " longer)";
     }
-    return "Cut " + shown_length(trim.change, unit) + " off each port";
+    const std::string cut = "Cut " + shown_length(trim.change, unit) + " off each port";
+    return trim.through_endcap
+               ? cut
+               : cut + ": too short to reach through the top endcap - measure again";
 }
 
 } // namespace cylindra

@@ -11,10 +11,12 @@
 namespace cylindra {
 
 struct PortTrim {
-    bool valid = false;        // false: no measured tuning, or no length reaches the design's
-    double new_length = 0;     // physical port length in mm, flares included
-    double change = 0;         // mm taken off each port; negative when it must grow
-    bool needs_longer = false; // the port is too short: it must be replaced by a longer one
+    bool valid = false;         // false: no measured tuning, or no length reaches the design's
+    double new_length = 0;      // physical port length in mm, flares included
+    double change = 0;          // mm taken off each port; negative when it must grow
+    bool needs_longer = false;  // the port is too short: it must be replaced by a longer one
+    bool measured = false;      // a usable tuning was given, whether or not a length fits it
+    bool through_endcap = true; // the new port still reaches through the top endcap
 };
 
 // The tuning of the built ports follows the design's model with the box's own
@@ -25,7 +27,10 @@ struct PortTrim {
 PortTrim port_trim(const Design& design, double measured_hz);
 
 // "Cut 1 3/16 inches off each port", "Lengthen each port to 31 inches (2 3/8
-// inches longer)", or "" when invalid; lengths as the result labels show them.
+// inches longer)", with a warning when the port left would not reach through
+// the top endcap; why nothing fits when a tuning was measured but no length
+// gives the design's; "" when nothing was measured. Lengths as the result
+// labels show them.
 std::string port_trim_text(const PortTrim& trim, LengthUnit unit);
 
 } // namespace cylindra

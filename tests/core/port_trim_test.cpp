@@ -118,21 +118,28 @@ INSTANTIATE_TEST_SUITE_P(
                     Text{"DecimalInches", 0.9, LengthUnit::decimalinches,
                          "Cut 6.51 inches off each port"},
                     Text{"LongerInMillimetres", 1.1, LengthUnit::metric,
-                         "Lengthen each port to 951 mm (183 mm longer)"}),
+                         "Lengthen each port to 951 mm (183 mm longer)"},
+                    // 768 mm less the cut leaves less than the 38 mm endcap.
+                    Text{"ShorterThanTheEndcap", 0.4, LengthUnit::metric,
+                         "Cut 731 mm off each port: too short to reach through the top endcap - "
+                         "measure again"}),
     [](const auto& info) { return info.param.name; });
 
 struct Unusable {
     const char* name;
     Design design;
     double measured;
+    const char* text; // empty when nothing usable was measured
 };
+
+constexpr const char* kNoLength = "No port length brings this box to the design's tuning";
 
 class UnusableTrim : public testing::TestWithParam<Unusable> {};
 
 TEST_P(UnusableTrim, GivesNoTrim) {
     const PortTrim trim = port_trim(GetParam().design, GetParam().measured);
     EXPECT_FALSE(trim.valid);
-    EXPECT_EQ(port_trim_text(trim, LengthUnit::metric), "");
+    EXPECT_EQ(port_trim_text(trim, LengthUnit::metric), GetParam().text);
 }
 
 Design with(double Design::*member, double value) {
@@ -143,15 +150,15 @@ Design with(double Design::*member, double value) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, UnusableTrim,
-    testing::Values(Unusable{"NothingMeasured", Design{}, 0},
-                    Unusable{"NegativeMeasured", Design{}, -15},
-                    Unusable{"NotANumber", Design{}, std::numeric_limits<double>::quiet_NaN()},
-                    Unusable{"Infinite", Design{}, std::numeric_limits<double>::infinity()},
-                    Unusable{"FarTooLowForAnyPort", Design{}, 4},
-                    Unusable{"NoDesignTuning", with(&Design::ftune, 0), 15},
-                    Unusable{"NoVolume", with(&Design::workvol, 0), 15},
-                    Unusable{"NoPortDiameter", with(&Design::portid, 0), 15},
-                    Unusable{"NoPorts", with(&Design::numports, 0), 15}),
+    testing::Values(Unusable{"NothingMeasured", Design{}, 0, ""},
+                    Unusable{"NegativeMeasured", Design{}, -15, ""},
+                    Unusable{"NotANumber", Design{}, std::numeric_limits<double>::quiet_NaN(), ""},
+                    Unusable{"Infinite", Design{}, std::numeric_limits<double>::infinity(), ""},
+                    Unusable{"FarTooLowForAnyPort", Design{}, 4, kNoLength},
+                    Unusable{"NoDesignTuning", with(&Design::ftune, 0), 15, kNoLength},
+                    Unusable{"NoVolume", with(&Design::workvol, 0), 15, kNoLength},
+                    Unusable{"NoPortDiameter", with(&Design::portid, 0), 15, kNoLength},
+                    Unusable{"NoPorts", with(&Design::numports, 0), 15, kNoLength}),
     [](const auto& info) { return info.param.name; });
 
 } // namespace
