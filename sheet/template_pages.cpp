@@ -249,18 +249,25 @@ class TemplatePainter {
     }
 
     // A label under a point of the drawing, written on the page that shows
-    // the point and moved sideways to lie whole on it.
+    // the point and moved to lie whole on it: sideways, and above the point
+    // when there is no room below.
     void place(QPointF at, double below, const QString& label, const QColor& colour) {
         const QRectF area(m_area.x, m_area.y, m_area.size.width, m_area.size.height);
         if (!area.contains(at)) {
             return;
         }
         double w = 0;
-        for (const QString& line : label.split('\n')) {
+        const QStringList lines = label.split('\n');
+        for (const QString& line : lines) {
             w = std::max(w, m_page.text_width(line) + 2);
         }
+        const double h = lines.size() * m_page.line_height();
         const double x = std::clamp(at.x() - w / 2, area.left() + 1, area.right() - w - 1);
-        m_page.text(x, at.y() + below, w, label, Qt::AlignHCenter, colour);
+        double y = at.y() + below;
+        if (y + h > area.bottom() - 1) {
+            y = std::max(area.top() + 1, at.y() - below - h);
+        }
+        m_page.text(x, y, w, label, Qt::AlignHCenter, colour);
     }
 
     void band() {
