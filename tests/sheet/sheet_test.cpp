@@ -206,6 +206,57 @@ TEST(SheetText, ListsEveryPartAndLabelsEveryTemplatePage) {
     EXPECT_EQ(page - 1, pdf_page_count(file_bytes(path)));
 }
 
+// The template itself measures true: on the top endcap of a small design,
+// drawn on one page at 254 dpi (10 pixels to the millimetre), the outline is
+// 150 mm across both ways and the centred port hole (48 mm: 40 mm inside,
+// 4 mm walls) cuts a chord of 2 * sqrt(24^2 - 15^2) = 37.47 mm 15 mm above
+// the centre. Only the outline, the holes and the centre mark are black.
+TEST(SheetTemplate, OutlineAndHolesMeasureTrue) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/small.pdf";
+    const SheetDesign sheet = sample(LengthUnit::metric, [](Design& d) {
+        d.topendcapdia = d.floorplatedia = d.topcoverdia = 150;
+        d.tubid = 120;
+        d.portid = 40;
+        d.numports = 1;
+    });
+    ASSERT_TRUE(write_build_sheet(sheet, {Paper::a4, QDate(2026, 5, 1)}, path, nullptr));
+    const QImage page = render_page(path, 3, 254); // the top endcap, one page
+    ASSERT_FALSE(page.isNull());
+    auto black = [&](int x, int y) {
+        const QRgb c = page.pixel(x, y);
+        return qRed(c) < 90 && qGreen(c) < 90 && qBlue(c) < 90;
+    };
+    auto blacks_in_row = [&](int y) {
+        std::vector<int> xs; // the first pixel of each line crossed
+        int last = -10;
+        for (int x = 0; x < page.width(); ++x) {
+            if (black(x, y)) {
+                if (x > last + 3) {
+                    xs.push_back(x);
+                }
+                last = x;
+            }
+        }
+        return xs;
+    };
+    // The widest row below the title is the outline's diameter.
+    int widest = 0, centre = 0;
+    for (int y = 250; y < page.height() * 6 / 10; ++y) {
+        const std::vector<int> xs = blacks_in_row(y);
+        if (xs.size() >= 2 && xs.back() - xs.front() > widest) {
+            widest = xs.back() - xs.front();
+            centre = y;
+        }
+    }
+    EXPECT_NEAR(widest / 10.0, 150, 0.5);
+    const std::vector<int> row = blacks_in_row(centre - 150);
+    ASSERT_EQ(row.size(), 4u) << "outline, hole, hole, outline: " << ::testing::PrintToString(row);
+    EXPECT_NEAR((row[2] - row[1]) / 10.0, 37.47, 0.5);
+    // The hole sits in the middle of the outline.
+    EXPECT_NEAR((row[1] - row[0]) / 10.0, (row[3] - row[2]) / 10.0, 0.5);
+}
+
 TEST(SheetFile, FailedWriteSaysWhyAndLeavesNoFile) {
     QTemporaryDir dir;
     const QString path = dir.path() + "/missing/sheet.pdf";
