@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPixmapCache>
+#include <QStyleOption>
 
 namespace cylindra {
 
@@ -67,6 +69,37 @@ QIcon ProgramStyle::standardIcon(StandardPixmap which, const QStyleOption* optio
         return QIcon(new ChevronEngine(which == SP_ToolBarVerticalExtensionButton));
     }
     return QProxyStyle::standardIcon(which, option, widget);
+}
+
+void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                 QPainter* painter, const QWidget* widget) const {
+    const QSize size = option->rect.size();
+    if (element != PE_FrameLineEdit || size.isEmpty() || size.width() > 2000 ||
+        size.height() > 500) {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    }
+    const qreal ratio = painter->device()->devicePixelRatioF();
+    const QStyle::State state = option->state & (State_HasFocus | State_Enabled | State_ReadOnly);
+    const QString key = QString("cylindra-frame-%1x%2-%3-%4-%5")
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(ratio)
+                            .arg(int(state))
+                            .arg(option->palette.cacheKey());
+    QPixmap frame;
+    if (!QPixmapCache::find(key, &frame)) {
+        frame = QPixmap(size * ratio);
+        frame.setDevicePixelRatio(ratio);
+        frame.fill(Qt::transparent);
+        QPainter on_frame(&frame);
+        QStyleOption at_origin(*option); // Fusion's frame reads no more than this
+        at_origin.rect = QRect(QPoint(0, 0), size);
+        QProxyStyle::drawPrimitive(element, &at_origin, &on_frame, widget);
+        on_frame.end();
+        QPixmapCache::insert(key, frame);
+    }
+    painter->drawPixmap(option->rect.topLeft(), frame);
 }
 
 void use_program_style() {
