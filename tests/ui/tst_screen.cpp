@@ -6,10 +6,17 @@
 #include "ui/main_window.h"
 
 #include <QAbstractButton>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyleFactory>
+#include <QStyleOptionFrame>
 #include <QToolButton>
+
+#include <algorithm>
+#include <memory>
 
 using namespace cylindra;
 using namespace cylindra::testing;
@@ -32,6 +39,20 @@ class ScreenTest : public QObject {
                                 .arg(free.height())));
     }
 
+    // Largest difference of one colour channel between two pictures.
+    static int largest_difference(const QImage& a, const QImage& b) {
+        int largest = a.size() == b.size() ? 0 : 255;
+        for (int y = 0; largest < 255 && y < a.height(); ++y) {
+            for (int x = 0; x < a.width(); ++x) {
+                const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+                largest =
+                    std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                              std::abs(qBlue(p) - qBlue(q))});
+            }
+        }
+        return largest;
+    }
+
   private Q_SLOTS:
     void init() { f.start(); }
     void cleanup() {
@@ -40,6 +61,42 @@ class ScreenTest : public QObject {
     }
 
     void mainWindowStaysOnTheScreen() { check_inside(&f.program().main_window()); }
+
+    // The program's style copies a text box's frame from one drawn before;
+    // with and without the focus it looks as Fusion draws it, within a step
+    // of rounding, and the focus still shows.
+    void textBoxFramesLookAsFusionDrawsThem() {
+        QLineEdit* box = f.box("Form1", "Text6");
+        std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
+        QLineEdit twin;
+        twin.setStyle(fusion.get());
+        twin.setPalette(box->palette());
+        twin.setFont(box->font());
+        twin.setFixedSize(box->size());
+        twin.setText(box->text());
+        twin.setAlignment(box->alignment());
+        QImage focused;
+        for (const bool focus : {false, true}) {
+            QStyleOptionFrame option;
+            option.initFrom(box);
+            option.state.setFlag(QStyle::State_HasFocus, focus);
+            QImage ours(box->size(), QImage::Format_ARGB32_Premultiplied);
+            QImage theirs = ours;
+            ours.fill(Qt::white);
+            theirs.fill(Qt::white);
+            QPainter on_ours(&ours);
+            box->style()->drawPrimitive(QStyle::PE_FrameLineEdit, &option, &on_ours, box);
+            on_ours.end();
+            QPainter on_theirs(&theirs);
+            fusion->drawPrimitive(QStyle::PE_FrameLineEdit, &option, &on_theirs, &twin);
+            on_theirs.end();
+            QVERIFY2(largest_difference(ours, theirs) <= 2, focus ? "focused" : "unfocused");
+            if (focus) {
+                QVERIFY(largest_difference(ours, focused) > 20); // the focus ring shows
+            }
+            focused = ours;
+        }
+    }
 
     // A window narrower than its menus shows the menu bar's overflow button,
     // whose arrow the program draws itself.
