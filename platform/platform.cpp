@@ -93,10 +93,10 @@ int real_message_box(QWidget* parent, const MessageRequest& r) {
 QString real_file_dialog(QWidget* parent, const FileRequest& r) {
     const bool pdf = r.kind == FileChoice::save_pdf;
     const bool sweep = r.kind == FileChoice::open_sweep;
-    const QString filter =
-        pdf     ? QObject::tr("PDF files (*.pdf)")
-        : sweep ? QObject::tr("Impedance sweeps (*.txt *.csv *.dat);;All files (*)")
-                : QObject::tr("Cylindra projects (*.cyl)");
+    const QString filter = pdf ? QObject::tr("PDF files (*.pdf)")
+                           : sweep
+                               ? QObject::tr("Impedance sweeps (*.txt *.csv *.dat);;All files (*)")
+                               : QObject::tr("Cylindra projects (*.cyl)");
     QFileDialog dialog(parent, r.title, r.folder, filter);
     const bool save = r.kind == FileChoice::save_project || pdf;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
