@@ -67,6 +67,9 @@ TEST_P(PartList, HoldsEveryPartOnceWithThePortsOnTheTopEndcap) {
     EXPECT_EQ(part(b, PartKind::port).quantity, c.ports);
     const Part& top = part(b, PartKind::top_endcap);
     EXPECT_EQ(holes(top, HoleKind::port).size(), std::size_t(c.ports));
+    for (const Hole& h : holes(top, HoleKind::port)) {
+        EXPECT_DOUBLE_EQ(h.diameter, 76 + 2 * b.design.portwall); // the port tube passes
+    }
     EXPECT_EQ(holes(top, HoleKind::flare).size(), std::size_t(c.ports)); // exit flared
     EXPECT_EQ(holes(part(b, PartKind::bottom_endcap), HoleKind::driver).size(), 1u);
     const auto circular =
@@ -118,12 +121,18 @@ TEST_P(Holes, LieInsideTheirPart) {
             }
         }
     }
-    // No two port mouths overlap.
-    const auto mouths = holes(part(b, PartKind::top_endcap), HoleKind::flare);
+    // No two port mouths overlap; a grille covers each with 25 mm to spare.
+    const Part& top = part(b, PartKind::top_endcap);
+    const auto mouths = holes(top, HoleKind::flare);
     for (std::size_t i = 0; i < mouths.size(); ++i) {
         for (std::size_t k = i + 1; k < mouths.size(); ++k) {
             EXPECT_GE(std::hypot(mouths[i].x - mouths[k].x, mouths[i].y - mouths[k].y),
                       mouths[i].diameter);
+        }
+        if (b.design.covertype == CoverType::grille) {
+            const double reach = std::hypot(mouths[i].x, mouths[i].y) + mouths[i].diameter / 2;
+            EXPECT_GE(part(b, PartKind::grille).diameter / 2,
+                      std::min(reach + 25, top.diameter / 2));
         }
     }
 }

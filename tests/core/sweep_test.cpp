@@ -134,12 +134,39 @@ INSTANTIATE_TEST_SUITE_P(
         Damaged{"DecreasingFrequency", lines(25, "%g %g\n") + "200 6\n",
                 "line 26: the frequencies"},
         Damaged{"RepeatedFrequency", lines(25, "%g %g\n") + "250 6\n", "do not rise"},
+        Damaged{"CrLfCountsOneLine", lines(25, "%g %g\r\n") + "250 6\r\n",
+                "line 26: the frequencies"},
         Damaged{"WordForImpedance", "20 six\n" + lines(25, "%g %g\n"),
                 "line 1: a frequency without"},
         Damaged{"LongLine", lines(25, "%g %g\n") + std::string(2000, ' ') + "\n",
                 "line 26: longer"},
         Damaged{"TooManyPoints", lines(int(kMostSweepPoints) + 1, "%.0f %g\n"),
                 "more than 100000 points"}),
+    [](const auto& info) { return info.param.name; });
+
+struct Readable {
+    const char* name;
+    std::string text;
+    std::size_t points;
+};
+
+class ReadableSweep : public ::testing::TestWithParam<Readable> {};
+
+// Sweeps at the edge of what is accepted are read whole.
+TEST_P(ReadableSweep, ReadsEveryPoint) {
+    const SweepReading read = parse_sweep(GetParam().text);
+    EXPECT_EQ(read.error, "");
+    EXPECT_EQ(read.points.size(), GetParam().points);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ReadableSweep,
+    ::testing::Values(Readable{"FewestPoints", lines(int(kFewestSweepPoints), "%g %g\n"), 20},
+                      Readable{"LongestLine",
+                               lines(25, "%g %g\n") + "260 6" +
+                                   std::string(kLongestSweepLine - 5, ' ') + "\n",
+                               26},
+                      Readable{"PlusSigns", lines(25, "+%g +%g\n"), 25}),
     [](const auto& info) { return info.param.name; });
 
 struct Shape {

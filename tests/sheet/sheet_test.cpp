@@ -5,6 +5,7 @@
 // write that leaves no file.
 #include "sheet/build_sheet.h"
 
+#include "core/measurement.h"
 #include "core/startup.h"
 #include "tests/core/param_names.h"
 #include "tests/sheet/pdf_file.h"
@@ -165,13 +166,23 @@ TEST(SheetText, ListsEveryPartAndLabelsEveryTemplatePage) {
         d.covertype = CoverType::grille;
         d.numports = 3;
         d.portid = 100;
+        d.drivermounting = DriverMounting::surfacemounted;
     });
     ASSERT_TRUE(write_build_sheet(sheet, {Paper::a4, QDate(2026, 5, 1)}, path, nullptr));
+    const int pages = pdf_page_count(file_bytes(path));
     // Ligatures ("ff" as one glyph) read back as their letters.
     const QString summary = page_text(path, 1, 1).normalized(QString::NormalizationForm_KC);
     EXPECT_TRUE(summary.contains("Build sheet: bass.cyl")) << summary.toStdString();
     EXPECT_TRUE(summary.contains("2026-05-01"));
     EXPECT_TRUE(summary.contains("More than two ports"));
+    EXPECT_TRUE(summary.contains("Surface mounted"));
+    EXPECT_TRUE(summary.contains(QString("Page 1 of %1").arg(pages)));
+    // The section's tube is the tube cut to length.
+    EXPECT_TRUE(summary.contains(
+        "tube cut " +
+        QString::fromStdString(length_text(sheet.report.results.sonolength, LengthUnit::inches))
+            .trimmed()))
+        << summary.toStdString();
     // The result lines as the main window shows them.
     for (const std::string& line : {sheet.report.labels.totalheight, sheet.report.labels.sonolength,
                                     sheet.report.labels.port_effectivelength}) {
@@ -191,6 +202,7 @@ TEST(SheetText, ListsEveryPartAndLabelsEveryTemplatePage) {
         if (!p.circular) {
             continue;
         }
+        const int first = page;
         for (const Tile& t : tile_disc(p.diameter, template_area(Paper::a4), kTileOverlap).tiles) {
             const QString text = page_text(path, page, page);
             EXPECT_TRUE(text.contains(QString::fromStdString(p.name))) << page;
@@ -200,10 +212,13 @@ TEST(SheetText, ListsEveryPartAndLabelsEveryTemplatePage) {
             if (p.kind == PartKind::top_endcap) {
                 EXPECT_TRUE(text.contains("More than two ports")) << page;
             }
+            EXPECT_TRUE(text.contains(QString("Page %1 of %2").arg(page).arg(pages))) << page;
             ++page;
         }
+        // The cut list names the part's template pages.
+        EXPECT_TRUE(cut.contains(QString("%1-%2").arg(first).arg(page - 1))) << p.name;
     }
-    EXPECT_EQ(page - 1, pdf_page_count(file_bytes(path)));
+    EXPECT_EQ(page - 1, pages);
 }
 
 // The template itself measures true: on the top endcap of a small design,

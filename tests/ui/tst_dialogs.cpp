@@ -403,6 +403,40 @@ class DialogsTest : public QObject {
         QVERIFY(!diagram->drawn_to_scale());
     }
 
+    // The section is repainted after a calculation that changes its
+    // drawing, and only then.
+    void diagramIsRepaintedOnlyWhenItsDrawingChanges() {
+        struct PaintCounter : QObject {
+            int paints = 0;
+            bool eventFilter(QObject*, QEvent* event) override {
+                paints += event->type() == QEvent::Paint;
+                return false;
+            }
+        } counter;
+        EnclosureDiagram* diagram = f.program().main_window().diagram();
+        diagram->installEventFilter(&counter);
+        QTest::qWait(50);
+        counter.paints = 0;
+        f.program().calculate_all();
+        QTest::qWait(50);
+        QCOMPARE(counter.paints, 0);
+        f.design().tubid = 450;
+        f.program().calculate_all();
+        QTRY_VERIFY(counter.paints > 0);
+    }
+
+    // Parts with straight edges are drawn unsmoothed: across the middle of
+    // the section the tube's edges show the outline colour itself, not
+    // blended into the colours beside them.
+    void diagramDrawsStraightEdgesCrisp() {
+        const QImage image = f.program().main_window().diagram()->grab().toImage();
+        int outline = 0;
+        for (int x = 0; x < image.width(); ++x) {
+            outline += (image.pixel(x, image.height() / 2) & 0xFFFFFF) == 0x800000;
+        }
+        QVERIFY2(outline >= 4, qPrintable(QString("%1 outline pixels").arg(outline)));
+    }
+
     void printAnsweredNoPrintsNothing() {
         bool asked_for_pdf = false;
         platform::set_save_path_handler([&](QWidget*) {

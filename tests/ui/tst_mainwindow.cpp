@@ -332,6 +332,22 @@ class MainWindowTest : public QObject {
         QCOMPARE(volume->text(), QString(".29"));
     }
 
+    // A result line keeps its width while its texts fit and widens for a
+    // longer one: no result is cut short. A tube some 833,000 feet high
+    // gives lengths longer than any the window started with.
+    void resultLinesWidenForALongerText() {
+        f.find<QRadioButton>("Form1", "Opt_vol")->click();
+        auto* height = f.box("Form1", "Text5");
+        f.retype(height, "9999999"); // inches: feet, inches and sixteenths
+        f.enter(height);
+        for (const char* name : {"lbl_netvol", "lbl_weight", "lbl_totalheight", "lbl_sonolength",
+                                 "lbl_port_effectivelength", "lbl_tipping"}) {
+            auto* line = f.find<QLabel>("Form1", name);
+            QVERIFY2(line->width() >= line->fontMetrics().horizontalAdvance(line->text()),
+                     qPrintable(line->text()));
+        }
+    }
+
     void numbersTooLargeKeepThePreviousValue() {
         f.choose_unit("Option1", false);
         auto* tube = f.box("Form1", "Text6");

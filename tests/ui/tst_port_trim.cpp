@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QFile>
 #include <QPushButton>
+#include <QRegularExpression>
 
 using namespace cylindra;
 using namespace cylindra::testing;
@@ -135,8 +136,17 @@ class PortTrimTest : public QObject {
         const double measured = f.text("frmPortTrim", "txt_measured").toDouble();
         QVERIFY2(std::fabs(measured / truth - 1) < 0.01,
                  qPrintable(QString("%1 Hz found for %2 Hz").arg(measured).arg(truth)));
-        QVERIFY(f.find<SweepPlot>("frmPortTrim", "pic_sweep")->has_sweep());
+        auto* plot = f.find<SweepPlot>("frmPortTrim", "pic_sweep");
+        QVERIFY(plot->has_sweep());
         QVERIFY(!f.text("frmPortTrim", "lbl_trim").isEmpty());
+        // A screen reader hears the minimum between the two peaks.
+        const auto said = QRegularExpression("^Minimum at (\\S+) Hz between peaks at (\\S+) and "
+                                             "(\\S+) Hz$")
+                              .match(plot->accessibleDescription());
+        QVERIFY2(said.hasMatch(), qPrintable(plot->accessibleDescription()));
+        QVERIFY(std::fabs(said.captured(1).toDouble() / truth - 1) < 0.01);
+        QVERIFY(said.captured(2).toDouble() < said.captured(1).toDouble());
+        QVERIFY(said.captured(3).toDouble() > said.captured(1).toDouble());
     }
 
     void fileThatIsNotASweepChangesNothing_data() {
