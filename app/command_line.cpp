@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string_view>
 
@@ -69,29 +70,44 @@ int report_startup(const Command& command, std::ostream& out) {
     return 0;
 }
 
-// The project as the Open command leaves it after a first run: a project
-// that cannot be opened prints nothing, a partly read one prints the design
-// as far as it was read, and both say so on the error stream.
-int report_project(const Command& command, std::ostream& out, std::ostream& err) {
+// A project read as the Open command reads it. One that cannot be opened
+// gives nothing; one read only in part comes back marked so. Both say so on
+// the error stream.
+struct OpenedProject {
+    StartupDesign start;
+    bool complete = true;
+};
+
+std::optional<OpenedProject> open_project(const Command& command, std::ostream& err) {
     StartupDesign s = startup_design(LengthUnit::inches, SolveMode::opt_height);
     const io::ProjectFileReading file =
         io::read_project_file(QFile::decodeName(command.project.c_str()), s.design);
     if (!file.opened) {
         err << "cylindra: " << command.project
             << ": A problem occured opening project - all fields remain unchanged\n";
-        return 1;
+        return std::nullopt;
     }
-    const io::DesignReading& reading = file.reading;
-    s.design = reading.design;
-    complete_opened(s, command.unit, command.mode);
-    print_report(s.report, out);
-    if (reading.outcome != io::ReadOutcome::complete) {
+    const bool complete = file.reading.outcome == io::ReadOutcome::complete;
+    if (!complete) {
         err << "cylindra: " << command.project
             << ": A problem occured loading project - some values will remain at default "
                "values\n";
+    }
+    s.design = file.reading.design;
+    return OpenedProject{std::move(s), complete};
+}
+
+// The project as the Open command leaves it after a first run: a project
+// that cannot be opened prints nothing, a partly read one prints the design
+// as far as it was read.
+int report_project(const Command& command, std::ostream& out, std::ostream& err) {
+    std::optional<OpenedProject> opened = open_project(command, err);
+    if (!opened) {
         return 1;
     }
-    return 0;
+    complete_opened(opened->start, command.unit, command.mode);
+    print_report(opened->start.report, out);
+    return opened->complete ? 0 : 1;
 }
 
 // Text and fonts need the toolkit's graphical side, though no window opens:
@@ -117,21 +133,15 @@ class OffscreenApplication {
 // The build sheet of a project as the Open command leaves it. A project read
 // only in part makes no sheet: its parts would not be the builder's.
 int sheet_project(const Command& command, std::ostream& err) {
-    StartupDesign s = startup_design(LengthUnit::inches, SolveMode::opt_height);
-    const io::ProjectFileReading file =
-        io::read_project_file(QFile::decodeName(command.project.c_str()), s.design);
-    if (!file.opened) {
-        err << "cylindra: " << command.project
-            << ": A problem occured opening project - all fields remain unchanged\n";
+    std::optional<OpenedProject> opened = open_project(command, err);
+    if (!opened) {
         return 1;
     }
-    if (file.reading.outcome != io::ReadOutcome::complete) {
-        err << "cylindra: " << command.project
-            << ": A problem occured loading project - some values will remain at default "
-               "values\n"
-            << "cylindra: no build sheet written\n";
+    if (!opened->complete) {
+        err << "cylindra: no build sheet written\n";
         return 1;
     }
+    StartupDesign& s = opened->start;
     const QFileInfo project(QFile::decodeName(command.project.c_str()));
     const QFileInfo output(QFile::decodeName(command.output.c_str()));
     if (output.exists() && output.canonicalFilePath() == project.canonicalFilePath()) {
@@ -139,7 +149,6 @@ int sheet_project(const Command& command, std::ostream& err) {
             << ": is the project itself; no build sheet written\n";
         return 1;
     }
-    s.design = file.reading.design;
     // Named after its file, as the window names an opened project.
     s.design.projectname = project.fileName().toStdString();
     complete_opened(s, command.unit, command.mode);
